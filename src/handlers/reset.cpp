@@ -1,0 +1,7 @@
+#include "ui/form1.h"
+
+// Only the span goes back; everything else the learner set stays.
+void Form1::Command1_Click() {
+    settings.span_t = 1.0f;
+    redraw_span();
+}

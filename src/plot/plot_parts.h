@@ -1,0 +1,38 @@
+#pragma once
+
+#include "settings/wave_settings.h"
+#include "ui/controls.h"
+
+inline constexpr Colour kGridGreen = 0xFF00;
+inline constexpr Colour kAxisBlack = 0x0;
+inline constexpr Colour kWaveRed = 0xFF;
+inline constexpr Colour kSumBlue = 0xFF0000;
+
+// x of the right edge: 2 * span_t in single precision, times pi in double.
+inline double plot_end(const WaveSettings& s) {
+    return s.pi * static_cast<double>(2.0f * s.span_t);
+}
+
+// Dotted lines at 1 .. span_t - 1 seconds, from +y_range to -y_range.
+void draw_second_lines(PictureBox& plot, const WaveSettings& s);
+
+// Solid black line along y = 0 across the plot.
+void draw_time_axis(PictureBox& plot, const WaveSettings& s);
+
+// One connected polyline of samples at x = 0, h, 2h, ... (accumulated, not
+// multiplied) while x <= the right edge, with h = span_t * pi / 200.
+template <typename SampleAt>
+void draw_samples(PictureBox& plot, const WaveSettings& s, SampleAt y_at) {
+    const double xe = plot_end(s);
+    const double h = static_cast<double>(s.span_t) * s.pi / 200.0;
+    bool first = true;
+    for (double x = 0.0; x <= xe; x += h) {
+        const float y = static_cast<float>(y_at(x));
+        if (first) {
+            plot.PSet(static_cast<float>(x), y);
+            first = false;
+        } else {
+            plot.Line(static_cast<float>(x), y);
+        }
+    }
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The few control operations the logic uses. The Qt layer implements them with
+// widgets; tests implement them with a recorder.
+
+// Colours are 0x00BBGGRR.
+using Colour = std::uint32_t;
+
+enum class LineStyle : int { Solid = 0, Dotted = 2 };
+
+class PictureBox {
+public:
+    virtual ~PictureBox() = default;
+    // (x1, y1) is the upper-left corner, (x2, y2) the lower-right; the drawing is kept.
+    virtual void Scale(float x1, float y1, float x2, float y2) = 0;
+    virtual void Cls() = 0;
+    virtual void DrawStyle(LineStyle style) = 0;
+    virtual void ForeColor(Colour colour) = 0;
+    virtual void Line(float x1, float y1, float x2, float y2) = 0;
+    // From the current point.
+    virtual void Line(float x2, float y2) = 0;
+    virtual void PSet(float x, float y) = 0;
+    // Columns of the drawing area, so a grid denser than the pixels can be thinned.
+    virtual int PixelColumns() const = 0;
+};
+
+class Label {
+public:
+    virtual ~Label() = default;
+    virtual void Caption(const std::string& text) = 0;
+};
+
+class OptionButton {
+public:
+    virtual ~OptionButton() = default;
+    // True selects the button and clears the others of its container.
+    virtual void Value(bool selected) = 0;
+};
+
+// Outer size and position of the window, in twips.
+class Window {
+public:
+    virtual ~Window() = default;
+    virtual float Width() const = 0;
+    virtual float Height() const = 0;
+    virtual void Width(float twips) = 0;
+    virtual void Height(float twips) = 0;
+    virtual void Left(float twips) = 0;
+    virtual void Top(float twips) = 0;
+};
+
+// The screen's size, in twips.
+class Screen {
+public:
+    virtual ~Screen() = default;
+    virtual float Width() const = 0;
+    virtual float Height() const = 0;
+};
