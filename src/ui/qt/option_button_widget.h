@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ui/controls.h"
+
+#include <QRadioButton>
+
+// Buttons with the same parent widget exclude each other (Qt's auto-exclusive
+// radio buttons), which is what a frame's group needs.
+class OptionButtonWidget : public QRadioButton, public OptionButton {
+    Q_OBJECT
+
+public:
+    explicit OptionButtonWidget(QWidget* parent) : QRadioButton(parent) {}
+
+    // Selecting by program raises no click: only the learner's choices do.
+    void Value(bool selected) override { setChecked(selected); }
+};

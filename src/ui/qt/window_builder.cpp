@@ -1,0 +1,112 @@
+#include "ui/qt/window_builder.h"
+
+#include "ui/layout.h"
+#include "ui/qt/colour.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/option_button_widget.h"
+#include "ui/qt/picture_box_widget.h"
+#include "ui/qt/spin_button.h"
+#include "ui/qt/value_label.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+int px(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+bool shows_a_value(const ControlRef& ref) {
+    return ref.name == "Labela" || ref.name == "Labelb" || ref.name == "labelt" ||
+           ref.name == "value_t";
+}
+
+Qt::Alignment alignment_of(TextAlign align) {
+    switch (align) {
+    case TextAlign::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case TextAlign::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case TextAlign::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+QWidget* create(const ControlSpec& spec, QWidget* parent) {
+    const QString caption = QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
+    switch (spec.kind) {
+    case ControlKind::Frame:
+        return new QGroupBox(caption, parent);
+    case ControlKind::Label: {
+        QLabel* label = shows_a_value(spec.ref) ? new ValueLabel(parent) : new QLabel(caption, parent);
+        label->setAlignment(alignment_of(spec.align));
+        return label;
+    }
+    case ControlKind::OptionButton: {
+        auto* button = new OptionButtonWidget(parent);
+        button->setText(caption);
+        button->setChecked(spec.selected);
+        return button;
+    }
+    case ControlKind::CommandButton:
+        return new QPushButton(caption, parent);
+    case ControlKind::PictureBox:
+        return new PictureBoxWidget(spec.back.value_or(0xFFFFFF), parent);
+    case ControlKind::SpinButton:
+        return new SpinButton(parent);
+    }
+    return nullptr;
+}
+
+void paint_colours(QWidget& widget, const ControlSpec& spec) {
+    QPalette palette = widget.palette();
+    if (spec.back && spec.kind != ControlKind::PictureBox) {
+        palette.setColor(QPalette::Window, to_qcolor(*spec.back));
+        palette.setColor(QPalette::Button, to_qcolor(*spec.back));
+        widget.setAutoFillBackground(true);
+    }
+    if (spec.fore) {
+        palette.setColor(QPalette::WindowText, to_qcolor(*spec.fore));
+        palette.setColor(QPalette::ButtonText, to_qcolor(*spec.fore));
+    }
+    widget.setPalette(palette);
+}
+
+} // namespace
+
+void build_window_controls(QWidget& window) {
+    std::map<std::string, QWidget*> containers;
+    std::vector<std::pair<int, QWidget*>> focus_order;
+
+    for (const ControlSpec& spec : window_layout()) {
+        QWidget* parent = spec.container.name.empty() ? &window : containers.at(object_name(spec.container));
+        QWidget* widget = create(spec, parent);
+        const std::string name = object_name(spec.ref);
+        widget->setObjectName(QString::fromStdString(name));
+        widget->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(spec.height));
+        paint_colours(*widget, spec);
+        if (spec.font != FontId::None) {
+            widget->setFont(font_for(spec.font));
+        }
+        if (spec.kind == ControlKind::Frame || spec.kind == ControlKind::PictureBox) {
+            containers[name] = widget;
+        }
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            focus_order.emplace_back(spec.tab, widget);
+        }
+    }
+
+    std::sort(focus_order.begin(), focus_order.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focus_order.size(); ++i) {
+        QWidget::setTabOrder(focus_order[i - 1].second, focus_order[i].second);
+    }
+}

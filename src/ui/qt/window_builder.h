@@ -1,0 +1,8 @@
+#pragma once
+
+class QWidget;
+
+// Creates every control of the layout inside the window, in table order (so
+// later rows stack above earlier ones), names each after its row and chains
+// the keyboard focus in tab-index order.
+void build_window_controls(QWidget& window);

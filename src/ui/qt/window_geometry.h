@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/controls.h"
+
+class QWidget;
+
+// The window's outer size and position in twips. The outer size is remembered
+// as set (the window manager owns the frame); the position moves the window.
+class WindowGeometry : public Window {
+public:
+    explicit WindowGeometry(QWidget& window) : window_(window) {}
+
+    float Width() const override { return width_; }
+    float Height() const override { return height_; }
+    void Width(float twips) override { width_ = twips; }
+    void Height(float twips) override { height_ = twips; }
+    void Left(float twips) override;
+    void Top(float twips) override;
+
+    float left() const { return left_; }
+    float top() const { return top_; }
+
+private:
+    QWidget& window_;
+    float width_ = 0, height_ = 0, left_ = 0, top_ = 0;
+};
+
+// The primary screen's size in twips.
+class ScreenSize : public Screen {
+public:
+    float Width() const override;
+    float Height() const override;
+};
