@@ -50,12 +50,22 @@ void PictureBoxWidget::endPainting() {
     painter_.reset();
 }
 
+// A hidden widget hears of its new size only when shown; plots are drawn
+// before that, so every entry point checks.
+void PictureBoxWidget::fitImage() {
+    if (deviceSize() != image_.size() || image_.devicePixelRatio() != devicePixelRatioF()) {
+        renewImage();
+    }
+}
+
 const QImage& PictureBoxWidget::image() {
+    fitImage();
     endPainting();
     return image_;
 }
 
 void PictureBoxWidget::Scale(float x1, float y1, float x2, float y2) {
+    fitImage();
     scale_.x1 = x1;
     scale_.y1 = y1;
     scale_.x2 = x2;
@@ -64,6 +74,7 @@ void PictureBoxWidget::Scale(float x1, float y1, float x2, float y2) {
 
 void PictureBoxWidget::Cls() {
     strokes_.clear();
+    fitImage();
     endPainting();
     image_.fill(to_qcolor(background_));
     update();
@@ -90,7 +101,7 @@ void PictureBoxWidget::PSet(float x, float y) {
 }
 
 int PictureBoxWidget::PixelColumns() const {
-    return image_.width();
+    return deviceSize().width();
 }
 
 void PictureBoxWidget::addStroke(double x1, double y1, double x2, double y2, bool point) {
@@ -112,7 +123,7 @@ void PictureBoxWidget::draw(const Stroke& s) {
     QPen pen(to_qcolor(s.colour));
     pen.setCosmetic(true);
     pen.setWidth(1);
-    pen.setCapStyle(Qt::FlatCap);
+    pen.setCapStyle(s.style == LineStyle::Dotted ? Qt::FlatCap : Qt::SquareCap);
     if (s.style == LineStyle::Dotted) {
         pen.setDashPattern({1.0, 1.0});
     }
@@ -126,15 +137,11 @@ void PictureBoxWidget::draw(const Stroke& s) {
 
 void PictureBoxWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (deviceSize() != image_.size()) {
-        renewImage();
-    }
+    fitImage();
 }
 
 void PictureBoxWidget::paintEvent(QPaintEvent*) {
-    if (deviceSize() != image_.size() || image_.devicePixelRatio() != devicePixelRatioF()) {
-        renewImage();
-    }
+    fitImage();
     endPainting();
     QPainter p(this);
     p.drawImage(QPoint(kBorder, kBorder), image_);

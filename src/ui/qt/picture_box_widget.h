@@ -52,6 +52,7 @@ private:
 
     QSize deviceSize() const;
     void renewImage();
+    void fitImage();
     QPainter& painter();
     void endPainting();
     void draw(const Stroke& stroke);
