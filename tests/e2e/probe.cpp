@@ -4,10 +4,13 @@
 //       checks that the plot whose drawing area starts at (X0, Y0), W x H
 //       pixels, shows the wave AMP * cos|sin(2 pi HZ t) over SPAN seconds in
 //       that colour, within one row, at a spread of columns; scale +-YTOP.
+//       Four more numbers name a rectangle of the area (left top right bottom)
+//       covered by labels, where the wave is not looked for.
 #include "ui/user_scale.h"
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 
 #include <cmath>
 #include <cstdio>
@@ -17,7 +20,7 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: probe pixel FILE X Y | probe wave FILE X0 Y0 W H RRGGBB YTOP SPAN AMP HZ cos|sin\n");
+    std::fprintf(stderr, "usage: probe pixel FILE X Y | probe wave FILE X0 Y0 W H RRGGBB YTOP SPAN AMP HZ cos|sin [L T R B]\n");
     return 2;
 }
 
@@ -39,13 +42,18 @@ int check_wave(char** a) {
     const double pi = 3.14159;
     const UserScale scale{0, ytop, 2 * pi * span, -ytop, w, h};
 
+    QRect covered;
+    if (a[11] != nullptr) {
+        covered = QRect(QPoint(std::atoi(a[11]), std::atoi(a[12])), QPoint(std::atoi(a[13]), std::atoi(a[14])));
+    }
+
     int failures = 0;
     for (int col = 2; col < w - 2; col += 7) {
         const double x = scale.fromPixel(col, 0).x;
         const double y = amp * (cosine ? std::cos(hz * x) : std::sin(hz * x));
         const int row = scale.toPixel(x, y).row;
-        if (row < 1 || row > h - 2) {
-            continue; // beyond the plot: not shown
+        if (row < 1 || row > h - 2 || covered.contains(col, row)) {
+            continue; // not shown there
         }
         bool found = false;
         for (int r = row - 1; r <= row + 1 && !found; ++r) {
@@ -72,7 +80,7 @@ int main(int argc, char** argv) {
         std::printf("%02X%02X%02X\n", c.red(), c.green(), c.blue());
         return 0;
     }
-    if (command == "wave" && argc == 13) {
+    if (command == "wave" && (argc == 13 || argc == 17)) {
         return check_wave(argv + 2);
     }
     return usage();

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# The real program under its own X server: start-up plots, then the learner's
+# presses, each checked in a screenshot against the wave the formula gives.
+set -euo pipefail
+app=${1:?usage: test_waves.sh BINARY}
+probe=${PROBE:?PROBE must name the screenshot probe}
+work=$(mktemp -d)
+pids=()
+cleanup() { kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+
+# A free display number: no lock file, and Xvfb must come up on it.
+for n in $(seq 200 240); do
+  [ -e "/tmp/.X$n-lock" ] && continue
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  pids+=($!)
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  xdpyinfo >/dev/null 2>&1 && break
+  kill "${pids[-1]}" 2>/dev/null || true
+done
+xdpyinfo >/dev/null 2>&1 || { echo "no free display for Xvfb"; exit 1; }
+
+"$app" >"$work/app.log" 2>&1 &
+pids+=($!)
+win=$(xdotool search --sync --onlyvisible --name '波の合成' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$win")" # X, Y, WIDTH, HEIGHT
+sleep 0.5
+
+failures=0
+shot() { import -window root "$work/shot.png"; }
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.3; }
+# Component plot i draws in 301 x 69 pixels at (18, 10 + 80 i); the sum in 301 x 133 at (18, 330).
+component() { # index colour span amp hz cos|sin
+  "$probe" wave "$work/shot.png" $((X + 18)) $((Y + 10 + 80 * $1)) 301 69 "$2" 10 "$3" "$4" "$5" "$6" ||
+    { echo "FAIL: component $1 ($*)"; failures=$((failures + 1)); }
+}
+sum() { # span amp hz cos|sin; value_t and "sec" cover part of it
+  "$probe" wave "$work/shot.png" $((X + 18)) $((Y + 330)) 301 133 0000FF 20 "$@" 245 69 296 88 ||
+    { echo "FAIL: sum ($*)"; failures=$((failures + 1)); }
+}
+step() { echo "-- $*"; }
+
+step "start-up: every wave lies on its axis"
+[ "$WIDTH" = 460 ] && [ "$HEIGHT" = 466 ] || { echo "FAIL: client size ${WIDTH}x$HEIGHT"; failures=$((failures + 1)); }
+xprop -id "$win" _NET_WM_NAME | grep -q '"波の合成"' || { echo "FAIL: title"; failures=$((failures + 1)); }
+shot
+for i in 0 1 2 3; do component $i FF0000 1 0 0 cos; done
+sum 1 0 0 cos
+
+step "amplitude of A up five times, frequency up once: 5 cos(2 pi t)"
+for _ in 1 2 3 4 5; do click 376 21; done # upper arrow of SpinButton3(0)
+click 376 53                             # upper arrow of SpinButton4(0)
+shot
+component 0 FF0000 1 5 1 cos
+component 1 FF0000 1 0 0 cos
+sum 1 5 1 cos
+
+step "A switched to sine"
+click 404 54 # switch_s(0)
+shot
+component 0 FF0000 1 5 1 sin
+sum 1 5 1 sin
+
+step "span lengthened to two seconds"
+click 376 349 # upper arrow of SpinButton1
+shot
+component 0 FF0000 2 5 1 sin
+sum 2 5 1 sin
+
+step "RESET: one second again, the sine of amplitude 5 kept"
+click 420 352 # Command1
+shot
+component 0 FF0000 1 5 1 sin
+sum 1 5 1 sin
+
+if [ "$failures" -ne 0 ]; then
+  cp "$work/shot.png" "/tmp/test_waves-failed.png" && echo "last screenshot: /tmp/test_waves-failed.png"
+  exit 1
+fi
+echo "all wave checks passed"
