@@ -41,6 +41,10 @@ QPainter& PictureBoxWidget::painter() {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
+        // Strokes are placed in device pixels; a painter on a high-density
+        // image would scale them once more.
+        const qreal ratio = image_.devicePixelRatio();
+        painter_->setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
         update();
     }
     return *painter_;
@@ -146,19 +150,20 @@ void PictureBoxWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(QPoint(kBorder, kBorder), image_);
 
-    // A sunken edge two pixels deep, the same on every desktop.
+    // A sunken edge two pixels deep, the same on every desktop. Filled
+    // rectangles, not lines: a line is centred on its coordinate, which at a
+    // scale of 2 puts half of it on the plot's own pixels.
     const int w = width();
     const int h = height();
-    p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawLine(0, 0, w - 2, 0);
-    p.drawLine(0, 0, 0, h - 2);
-    p.setPen(Qt::white);
-    p.drawLine(0, h - 1, w - 1, h - 1);
-    p.drawLine(w - 1, 0, w - 1, h - 1);
-    p.setPen(QColor(0x40, 0x40, 0x40));
-    p.drawLine(1, 1, w - 3, 1);
-    p.drawLine(1, 1, 1, h - 3);
-    p.setPen(QColor(0xD4, 0xD0, 0xC8));
-    p.drawLine(1, h - 2, w - 2, h - 2);
-    p.drawLine(w - 2, 1, w - 2, h - 2);
+    const QColor shadow(0x80, 0x80, 0x80);
+    const QColor dark(0x40, 0x40, 0x40);
+    const QColor light(0xD4, 0xD0, 0xC8);
+    p.fillRect(QRect(0, 0, w - 1, 1), shadow);
+    p.fillRect(QRect(0, 0, 1, h - 1), shadow);
+    p.fillRect(QRect(0, h - 1, w, 1), Qt::white);
+    p.fillRect(QRect(w - 1, 0, 1, h), Qt::white);
+    p.fillRect(QRect(1, 1, w - 3, 1), dark);
+    p.fillRect(QRect(1, 1, 1, h - 3), dark);
+    p.fillRect(QRect(1, h - 2, w - 2, 1), light);
+    p.fillRect(QRect(w - 2, 1, 1, h - 2), light);
 }
