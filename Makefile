@@ -2,7 +2,7 @@
 PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: all deps configure build run test bench asan format clean
+.PHONY: all deps configure build run test bench asan package format clean
 
 all: build
 
@@ -30,6 +30,12 @@ bench: deps
 
 asan:
 	$(MAKE) test PRESET=asan
+
+# A .deb from the release build: sudo apt install ./build/release/wave-synthesis_*.deb
+package: deps
+	cmake --preset release
+	cmake --build --preset release --target wave-synthesis
+	cd build/release && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

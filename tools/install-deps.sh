@@ -8,7 +8,8 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils imagemagick
-  desktop-file-utils appstream
+  desktop-file-utils appstream python3-xlib
+  dpkg-dev file
 )
 
 missing=()

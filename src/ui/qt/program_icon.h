@@ -1,0 +1,7 @@
+#pragma once
+
+class QIcon;
+
+// The program's icon in every size it is drawn at, for the window and the
+// task bar; the same pictures as the icon installed for the desktop menu.
+QIcon program_icon();

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Renders the PNG sizes of the program's icon from its SVG. The PNGs are kept
+# in the repository, so building needs no SVG renderer; run this after editing
+# the SVG (needs rsvg-convert, Debian package librsvg2-bin).
+set -euo pipefail
+cd "$(dirname "$0")/../packaging"
+for size in 16 24 32 48 64 128 256; do
+  mkdir -p "icons/${size}x${size}"
+  rsvg-convert -w "$size" -h "$size" wave-synthesis.svg -o "icons/${size}x${size}/wave-synthesis.png"
+done
