@@ -11,6 +11,7 @@
 #include <cmath>
 #include <memory>
 #include <set>
+#include <ostream>
 #include <string>
 
 // Run once as is and once more by ctest with QT_SCALE_FACTOR=2 (the suite
@@ -62,6 +63,10 @@ struct LineCase {
     Colour colour;
     QRgb rgb;
 };
+
+void PrintTo(const LineCase& row, std::ostream* os) {
+    *os << row.name;
+}
 
 class ScreenScaleLines : public testing::TestWithParam<LineCase> {};
 

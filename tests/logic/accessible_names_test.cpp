@@ -1,0 +1,94 @@
+#include "ui/accessible_names.h"
+#include "ui/layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <ostream>
+#include <string>
+
+namespace {
+
+std::string lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    return s;
+}
+
+TEST(AccessibleNames, EveryControlHasASpokenNameOfItsOwn) {
+    std::map<std::string, std::string> first_named;
+    for (const ControlSpec& spec : window_layout()) {
+        const std::string object = object_name(spec.ref);
+        const std::string spoken = accessible_name(spec.ref);
+        EXPECT_FALSE(spoken.empty()) << object;
+        EXPECT_NE(spoken, object) << "a numbered default name says nothing to a listener";
+        const auto [it, fresh] = first_named.emplace(spoken, object);
+        EXPECT_TRUE(fresh) << object << " and " << it->second << " are both called \"" << spoken << '"';
+    }
+    EXPECT_EQ(first_named.size(), 72u);
+}
+
+TEST(AccessibleNames, AnArrayMemberNamesItsOwnWave) {
+    for (const ControlSpec& spec : window_layout()) {
+        if (spec.ref.index < 0) {
+            continue;
+        }
+        const std::string wave = std::string("wave ") + static_cast<char>('a' + spec.ref.index);
+        const std::string spoken = lower(accessible_name(spec.ref));
+        EXPECT_NE(spoken.find(wave), std::string::npos) << object_name(spec.ref) << ": " << spoken;
+        for (char other = 'a'; other <= 'e'; ++other) {
+            if (other != wave.back()) {
+                EXPECT_EQ(spoken.find(std::string("wave ") + other), std::string::npos) << spoken;
+            }
+        }
+    }
+}
+
+TEST(AccessibleNames, AStepOptionSaysTheStepItShows) {
+    int options = 0;
+    for (const ControlSpec& spec : window_layout()) {
+        if (spec.ref.name.starts_with("Option")) {
+            const std::string spoken = accessible_name(spec.ref);
+            const std::string shown(spec.caption);
+            ASSERT_GE(spoken.size(), shown.size() + 1);
+            EXPECT_EQ(spoken.substr(spoken.size() - shown.size() - 1), ' ' + shown) << spoken;
+            ++options;
+        }
+    }
+    EXPECT_EQ(options, 8);
+}
+
+TEST(AccessibleNames, AStepOptionSaysWhichStepItSets) {
+    // Frame11 holds the amplitude steps, Frame12 the frequency steps.
+    for (const ControlSpec& spec : window_layout()) {
+        if (spec.ref.name.starts_with("Option")) {
+            const std::string group = spec.container.name == "Frame11" ? "amplitude" : "frequency";
+            EXPECT_NE(accessible_name(spec.ref).find(group), std::string::npos) << object_name(spec.ref);
+        }
+    }
+}
+
+struct Unknown {
+    const char* name;
+    ControlRef ref;
+};
+
+void PrintTo(const Unknown& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class NoSuchControl : public testing::TestWithParam<Unknown> {};
+
+TEST_P(NoSuchControl, HasNoName) {
+    EXPECT_EQ(accessible_name(GetParam().ref), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AccessibleNames, NoSuchControl,
+    testing::Values(Unknown{"UnknownName", {"Frame99"}}, Unknown{"ArrayIndexPastD", {"Grph", 4}},
+                    Unknown{"ArrayWithoutIndex", {"Labela"}}, Unknown{"SingleWithIndex", {"Frame5", 0}},
+                    Unknown{"TheWindowItself", {}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+} // namespace
