@@ -8,10 +8,15 @@
 #include "ui/qt/spin_button.h"
 #include "ui/qt/value_label.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string>
@@ -41,12 +46,14 @@ Qt::Alignment alignment_of(TextAlign align) {
 }
 
 QWidget* create(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
+    const QString caption =
+        QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
     switch (spec.kind) {
     case ControlKind::Frame:
         return new QGroupBox(caption, parent);
     case ControlKind::Label: {
-        QLabel* label = shows_a_value(spec.ref) ? new ValueLabel(parent) : new QLabel(caption, parent);
+        QLabel* label =
+            shows_a_value(spec.ref) ? new ValueLabel(parent) : new QLabel(caption, parent);
         label->setAlignment(alignment_of(spec.align));
         return label;
     }
@@ -66,16 +73,31 @@ QWidget* create(const ControlSpec& spec, QWidget* parent) {
     return nullptr;
 }
 
+// Frames and option buttons keep the classic look their twip geometry was laid
+// out for: a frame's caption sits on its border inside the rectangle, and the
+// 12-pixel indicator fits the 13-pixel option rows.
+QStyle* classic_style() {
+    static QPointer<QStyle> style;
+    if (style.isNull()) {
+        style = QStyleFactory::create(QStringLiteral("Windows"));
+        if (style != nullptr) {
+            style->setParent(QCoreApplication::instance());
+        }
+    }
+    return style;
+}
+
 void paint_colours(QWidget& widget, const ControlSpec& spec) {
+    // Only the roles the control itself paints with (Button for an option
+    // button, Window for a frame or label): palettes are inherited, and a
+    // panel's Button role would tint the spinners and RESET inside it.
     QPalette palette = widget.palette();
     if (spec.back && spec.kind != ControlKind::PictureBox) {
-        palette.setColor(QPalette::Window, to_qcolor(*spec.back));
-        palette.setColor(QPalette::Button, to_qcolor(*spec.back));
+        palette.setColor(widget.backgroundRole(), to_qcolor(*spec.back));
         widget.setAutoFillBackground(true);
     }
     if (spec.fore) {
-        palette.setColor(QPalette::WindowText, to_qcolor(*spec.fore));
-        palette.setColor(QPalette::ButtonText, to_qcolor(*spec.fore));
+        palette.setColor(widget.foregroundRole(), to_qcolor(*spec.fore));
     }
     widget.setPalette(palette);
 }
@@ -87,12 +109,26 @@ void build_window_controls(QWidget& window) {
     std::vector<std::pair<int, QWidget*>> focus_order;
 
     for (const ControlSpec& spec : window_layout()) {
-        QWidget* parent = spec.container.name.empty() ? &window : containers.at(object_name(spec.container));
+        QWidget* parent =
+            spec.container.name.empty() ? &window : containers.at(object_name(spec.container));
         QWidget* widget = create(spec, parent);
         const std::string name = object_name(spec.ref);
         widget->setObjectName(QString::fromStdString(name));
-        widget->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(spec.height));
+        // In a picture box the origin is the drawing area's corner, inside its border.
+        const int inset =
+            qobject_cast<PictureBoxWidget*>(parent) != nullptr ? PictureBoxWidget::kBorder : 0;
+        widget->setGeometry(inset + px(spec.left), inset + px(spec.top), px(spec.width),
+                            px(spec.height));
         paint_colours(*widget, spec);
+        if (spec.kind == ControlKind::Frame || spec.kind == ControlKind::OptionButton) {
+            if (QStyle* classic = classic_style()) {
+                widget->setStyle(classic);
+            }
+        }
+        if (spec.kind == ControlKind::PictureBox) {
+            // A plot is a stop in the tab order, and a click also focuses it.
+            widget->setFocusPolicy(Qt::StrongFocus);
+        }
         if (spec.font != FontId::None) {
             widget->setFont(font_for(spec.font));
         }
