@@ -1,0 +1,120 @@
+# Shared steps of the end-to-end scripts; source it, do not run it.
+#
+#   start_xvfb                  own X server on a free display, exported as DISPLAY
+#   start_app BINARY [ARGS]     starts the program and waits for its window (WINDOW)
+#   screenshot FILE             the whole screen as a PNG
+#   pixel FILE X Y              colour at a screen point, as RRGGBB
+#   count_hue FILE X Y W H red|green|blue   pixels in a screen rectangle where that
+#                               channel stands 60 above both others (anti-aliased ink)
+#   window_origin               "X Y": the client area's top-left on the screen
+#   client_size                 "W H": the client area's size
+#   window_title                the title as the window manager reads it (UTF-8)
+#   check WHAT COMMAND...       runs COMMAND; counts a failure and says WHAT when it fails
+#   finish                      exits 1 if any check failed
+#
+# Everything started here is stopped, and E2E_WORK removed, when the script exits.
+
+E2E_WORK=$(mktemp -d)
+E2E_PIDS=()
+E2E_FAILURES=0
+E2E_TITLE='波の合成'
+WINDOW=""
+
+e2e_cleanup() {
+  local pid
+  for pid in "${E2E_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  wait 2>/dev/null || true
+  rm -rf "$E2E_WORK"
+}
+trap e2e_cleanup EXIT
+
+start_xvfb() {
+  local n pid
+  for n in $(seq 90 130); do
+    # A lock or socket means someone else's server, running or crashed.
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$E2E_WORK/xvfb-$n.log" 2>&1 &
+    pid=$!
+    for _ in $(seq 50); do
+      kill -0 "$pid" 2>/dev/null || break
+      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+        E2E_PIDS+=("$pid")
+        export DISPLAY=":$n"
+        return 0
+      fi
+      sleep 0.1
+    done
+    # Lost a race for this number, or the server would not start: next one.
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  echo "no free display for Xvfb in :90..:130" >&2
+  return 1
+}
+
+start_app() {
+  "$@" >"$E2E_WORK/app.log" 2>&1 &
+  E2E_PIDS+=($!)
+  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "$E2E_TITLE" | head -1) || true
+  if [ -z "$WINDOW" ]; then
+    echo "the window did not appear; program output:" >&2
+    cat "$E2E_WORK/app.log" >&2
+    return 1
+  fi
+  # Let the first paint reach the screen.
+  sleep 0.5
+}
+
+screenshot() {
+  import -window root "$1"
+}
+
+pixel() {
+  convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6
+}
+
+count_hue() {
+  convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- | awk -v hue="$6" '
+    NR > 1 {
+      split($2, c, /[(),]/)
+      r = c[2]; g = c[3]; b = c[4]
+      if (hue == "red") { v = r; o1 = g; o2 = b }
+      else if (hue == "green") { v = g; o1 = r; o2 = b }
+      else { v = b; o1 = r; o2 = g }
+      if (v > o1 + 60 && v > o2 + 60) n++
+    }
+    END { print n + 0 }'
+}
+
+window_origin() {
+  xwininfo -id "$WINDOW" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF} END {print x, y}'
+}
+
+client_size() {
+  xwininfo -id "$WINDOW" | awk '/^ *Width:/ {w = $NF} /^ *Height:/ {h = $NF} END {print w, h}'
+}
+
+window_title() {
+  xprop -id "$WINDOW" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME([^)]*) = "\(.*\)"$/\1/p'
+}
+
+check() {
+  local what=$1
+  shift
+  if "$@"; then
+    echo "ok   $what"
+  else
+    echo "FAIL $what"
+    E2E_FAILURES=$((E2E_FAILURES + 1))
+  fi
+}
+
+finish() {
+  if [ "$E2E_FAILURES" -ne 0 ]; then
+    echo "$E2E_FAILURES check(s) failed"
+    exit 1
+  fi
+  echo "all checks passed"
+}
