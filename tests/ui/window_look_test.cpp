@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <ostream>
 #include <string>
@@ -178,6 +181,31 @@ INSTANTIATE_TEST_SUITE_P(Frames, WindowFrameBorder,
                                          BorderRow{"AmplitudeStep", "Frame11", true},
                                          BorderRow{"FrequencyStep", "Frame12", true}),
                          [](const auto& row) { return std::string(row.param.test); });
+
+// The option rows are 13 to 17 pixels high; a clipped indicator reads as a
+// different control.
+class WindowOptionIndicator : public WindowTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(WindowOptionIndicator, FitsInsideTheButton) {
+    QRadioButton* button = control<QRadioButton>(GetParam());
+    ASSERT_NE(button, nullptr);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect indicator =
+        button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
+    EXPECT_TRUE(button->rect().contains(indicator))
+        << indicator.width() << "x" << indicator.height() << " in " << button->height();
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, WindowOptionIndicator,
+                         testing::Values("switch_c(0)", "switch_s(1)", "switch_s(3)", "Option5",
+                                         "Option4"),
+                         [](const auto& row) {
+                             std::string name = row.param;
+                             std::erase(name, '(');
+                             std::erase(name, ')');
+                             return name;
+                         });
 
 // Buttons inside coloured panels keep the standard button face.
 class WindowButtonFace : public WindowTest, public testing::WithParamInterface<const char*> {};
