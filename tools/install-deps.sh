@@ -9,6 +9,7 @@ packages=(
   fonts-liberation fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils imagemagick
   desktop-file-utils appstream python3-xlib
+  python3-pyatspi at-spi2-core dbus-daemon
   dpkg-dev file
 )
 

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QLabel>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -119,6 +120,7 @@ TEST_P(ValueLabels, OfferTheirCurrentTextAsValue) {
 
     EXPECT_EQ(label->text().toStdString(), c.value);
     EXPECT_EQ(spoken(label, QAccessible::Value), c.value);
+    EXPECT_EQ(spoken(label, QAccessible::Description), c.value) << "what the accessibility bus carries";
     EXPECT_EQ(spoken(label, QAccessible::Name), name_before) << "the name says what, the value how much";
 }
 
@@ -148,6 +150,38 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   "labelt", "1"}),
     [](const auto& row) { return std::string(row.param.name); });
+
+struct RoleCase {
+    const char* control;
+    QAccessible::Role role;
+};
+
+void PrintTo(const RoleCase& row, std::ostream* os) {
+    *os << row.control;
+}
+
+class Roles : public testing::TestWithParam<RoleCase> {};
+
+TEST_P(Roles, TellWhatKindOfControlItIs) {
+    MainWindow w;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child(w, GetParam().control));
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), GetParam().role);
+}
+
+INSTANTIATE_TEST_SUITE_P(Accessibility, Roles,
+                         testing::Values(RoleCase{"SpinButton3(0)", QAccessible::SpinBox},
+                                         RoleCase{"SpinButton1", QAccessible::SpinBox},
+                                         RoleCase{"Grph(2)", QAccessible::Chart}, RoleCase{"Gr", QAccessible::Chart},
+                                         RoleCase{"Labela(1)", QAccessible::StaticText},
+                                         RoleCase{"switch_s(0)", QAccessible::RadioButton},
+                                         RoleCase{"Command1", QAccessible::Button}),
+                         [](const auto& row) {
+                             std::string name = row.param.control;
+                             std::erase(name, ')');
+                             std::replace(name.begin(), name.end(), '(', '_');
+                             return name;
+                         });
 
 TEST(Accessibility, AStaticLabelIsNotMistakenForAValue) {
     MainWindow w;

@@ -2,6 +2,8 @@
 
 #include "ui/accessible_names.h"
 #include "ui/layout.h"
+#include "ui/qt/picture_box_widget.h"
+#include "ui/qt/spin_button.h"
 #include "ui/qt/value_label.h"
 
 #include <QAccessible>
@@ -17,27 +19,36 @@ class ValueLabelAccessible : public QAccessibleWidget {
 public:
     explicit ValueLabelAccessible(ValueLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
+    // The desktop's accessibility bus carries no Value text for a label, but
+    // it does ask for the description, each time a reader wants it.
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) {
+        if (t == QAccessible::Value ||
+            (t == QAccessible::Description && widget()->accessibleDescription().isEmpty())) {
             return static_cast<const ValueLabel*>(widget())->text();
         }
         return QAccessibleWidget::text(t);
     }
 };
 
-QAccessibleInterface* value_label_interface(const QString& class_name, QObject* object) {
-    if (class_name != QLatin1String(ValueLabel::staticMetaObject.className())) {
-        return nullptr;
+// Our own widgets would otherwise be announced as a bare "filler".
+QAccessibleInterface* own_widget_interface(const QString& class_name, QObject* object) {
+    if (class_name == QLatin1String(ValueLabel::staticMetaObject.className())) {
+        return new ValueLabelAccessible(static_cast<ValueLabel*>(object));
     }
-    auto* label = qobject_cast<ValueLabel*>(object);
-    return label != nullptr ? new ValueLabelAccessible(label) : nullptr;
+    if (class_name == QLatin1String(SpinButton::staticMetaObject.className())) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::SpinBox);
+    }
+    if (class_name == QLatin1String(PictureBoxWidget::staticMetaObject.className())) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+    }
+    return nullptr;
 }
 
 } // namespace
 
 void name_controls_for_screen_readers(QWidget& window) {
     // Qt keeps one copy of a factory however often it is installed.
-    QAccessible::installFactory(value_label_interface);
+    QAccessible::installFactory(own_widget_interface);
 
     for (const ControlSpec& spec : window_layout()) {
         const QString object = QString::fromStdString(object_name(spec.ref));

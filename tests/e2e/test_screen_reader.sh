@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# What a screen reader sees: the real program under its own X server and its
+# own session and accessibility buses, read by an AT-SPI client. Every control
+# is there by its spoken name, and a value label's text follows a press.
+set -euo pipefail
+app=${1:?usage: test_screen_reader.sh BINARY}
+work=$(mktemp -d)
+xvfb=""
+cleanup() {
+  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+for n in $(seq 140 170); do
+  [ -e "/tmp/.X$n-lock" ] && continue
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+  xvfb=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  xdpyinfo >/dev/null 2>&1 && break
+  kill "$xvfb" 2>/dev/null || true
+  xvfb=""
+done
+[ -n "$xvfb" ] || { echo "no free display for Xvfb"; exit 1; }
+
+cat >"$work/reader.py" <<'PY'
+import subprocess, sys, time
+import pyatspi
+
+def application(name):
+    for _ in range(100):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == name:
+                return app
+        time.sleep(0.1)
+    sys.exit("FAIL: no application %s on the accessibility bus" % name)
+
+def nodes(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from nodes(child)
+
+def by_name(app):
+    return {n.name: n for n in nodes(app) if n.name}
+
+failures = []
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print("FAIL:", what)
+
+app = application("wave-synthesis")
+named = by_name(app)
+controls = [n for n in nodes(app) if n.name and n.getRoleName() != "application" and n.name != "波の合成"]
+check(len(controls) == 72, "%d named controls, not 72" % len(controls))
+check(len({n.name for n in controls}) == len(controls), "two controls share a name")
+
+expected = {
+    "Amplitude of wave A, up/down": "spin button",
+    "Frequency of wave C, up/down": "spin button",
+    "Time span, up/down": "spin button",
+    "Step of amplitude 0.5": "radio button",
+    "Step of frequency 0.1": "radio button",
+    "Wave A: cosine": "radio button",
+    "Wave D: sine": "radio button",
+    "Synthesized wave E": "chart",
+    "Wave B": "chart",
+    "Reset time span": "push button",
+    "Amplitude of wave A": "label",
+    "Band A": "panel",
+}
+for name, role in expected.items():
+    node = named.get(name)
+    check(node is not None and node.getRoleName() == role,
+          "%s: %s" % (name, node.getRoleName() if node else "missing"))
+
+label = named["Amplitude of wave A"]
+check(label.description == "0", "amplitude of A reads %r at start" % label.description)
+
+# The upper arrow of the amplitude spinner of wave A, pressed by the pointer.
+subprocess.run(["xdotool", "mousemove", "--window", sys.argv[1], "376", "21", "click", "1"], check=True)
+for _ in range(50):
+    if label.description == "1":
+        break
+    time.sleep(0.1)
+check(label.description == "1", "amplitude of A reads %r after a press" % label.description)
+sys.exit(1 if failures else 0)
+PY
+
+dbus-run-session -- bash -c '
+  set -euo pipefail
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  launcher=$!
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" >"$2/app.log" 2>&1 &
+  app=$!
+  status=0
+  win=$(timeout 20 xdotool search --sync --onlyvisible --name "波の合成" | head -1)
+  if [ -z "$win" ]; then
+    echo "FAIL: no window"
+    status=1
+  else
+    /usr/bin/python3 "$2/reader.py" "$win" || status=1
+  fi
+  kill "$app" "$launcher" 2>/dev/null || true
+  wait 2>/dev/null || true
+  exit "$status"
+' _ "$app" "$work" 2> >(grep -v "fd limit" >&2)
+echo "screen reader view: all passed"
