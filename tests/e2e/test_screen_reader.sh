@@ -4,28 +4,18 @@
 # is there by its spoken name, and a value label's text follows a press.
 set -euo pipefail
 app=${1:?usage: test_screen_reader.sh BINARY}
-work=$(mktemp -d)
-xvfb=""
-cleanup() {
-  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/lib.sh"
 
-for n in $(seq 140 170); do
-  [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-  xvfb=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  xdpyinfo >/dev/null 2>&1 && break
-  kill "$xvfb" 2>/dev/null || true
-  xvfb=""
-done
-[ -n "$xvfb" ] || { echo "no free display for Xvfb"; exit 1; }
+start_xvfb
+read -r bus_address bus_pid < <(dbus-daemon --session --fork --nosyslog --print-address=1 --print-pid=1 2>/dev/null | paste -s -d' ')
+E2E_PIDS+=("$bus_pid")
+export DBUS_SESSION_BUS_ADDRESS=$bus_address
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+E2E_PIDS+=($!)
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_app "$app"
 
-cat >"$work/reader.py" <<'PY'
+cat >"$E2E_WORK/reader.py" <<'PY'
 import subprocess, sys, time
 import pyatspi
 
@@ -90,22 +80,5 @@ check(label.description == "1", "amplitude of A reads %r after a press" % label.
 sys.exit(1 if failures else 0)
 PY
 
-dbus-run-session -- bash -c '
-  set -euo pipefail
-  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-  launcher=$!
-  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" >"$2/app.log" 2>&1 &
-  app=$!
-  status=0
-  win=$(timeout 20 xdotool search --sync --onlyvisible --name "波の合成" | head -1)
-  if [ -z "$win" ]; then
-    echo "FAIL: no window"
-    status=1
-  else
-    /usr/bin/python3 "$2/reader.py" "$win" || status=1
-  fi
-  kill "$app" "$launcher" 2>/dev/null || true
-  wait 2>/dev/null || true
-  exit "$status"
-' _ "$app" "$work" 2> >(grep -v "fd limit" >&2)
-echo "screen reader view: all passed"
+check "what the accessibility bus shows" /usr/bin/python3 "$E2E_WORK/reader.py" "$WINDOW"
+finish
