@@ -1,12 +1,36 @@
 #include "ui/qt/picture_box_widget.h"
 
 #include "ui/qt/colour.h"
+#include "ui/qt/pixel_lines.h"
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPen>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+
+namespace {
+
+quint32 argb(Colour c) {
+    return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
+
+constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+
+// A plot's fractions to its image's pixels. Within the image flooring is
+// truncating, and the far edges land on the last pixel; anything else takes
+// the full rule.
+inline PixelPoint to_pixel(double fx, double fy, int w, int h) {
+    const double px = fx * w;
+    const double py = fy * h;
+    if (px >= 0 && px <= w && py >= 0 && py <= h) [[likely]] {
+        return {px == w ? w - 1 : static_cast<int>(px), py == h ? h - 1 : static_cast<int>(py)};
+    }
+    return UserScale{0, 0, 1, 1, w, h}.toPixel(fx, fy);
+}
+
+} // namespace
 
 PictureBoxWidget::PictureBoxWidget(Colour background, QWidget* parent)
     : QWidget(parent), background_(background) {
@@ -25,33 +49,36 @@ QSize PictureBoxWidget::deviceSize() const {
 }
 
 void PictureBoxWidget::renewImage() {
-    endPainting();
+    bits_ = nullptr;
+    blank_ = false;
     image_ = QImage(deviceSize(), QImage::Format_RGB32);
     image_.setDevicePixelRatio(devicePixelRatioF());
     image_.fill(to_qcolor(background_));
-    for (const Stroke& s : strokes_) {
-        draw(s);
+    inkTop_ = image_.height();
+    inkBottom_ = -1;
+    const int w = image_.width();
+    const int h = image_.height();
+    PixelLines target = pixels();
+    PixelPoint end{0, 0};
+    UserPoint endAt{kNone, kNone};
+    for (std::size_t i = 0; i < drawn_; ++i) {
+        const Stroke& s = strokes_[i];
+        const PixelPoint a = s.x1 == endAt.x && s.y1 == endAt.y ? end : to_pixel(s.x1, s.y1, w, h);
+        end = s.point ? a : to_pixel(s.x2, s.y2, w, h);
+        endAt = {s.x2, s.y2};
+        rasterize(target, s, a, end, inkTop_, inkBottom_);
     }
-    update();
+    flush();
+    changed();
 }
 
-QPainter& PictureBoxWidget::painter() {
-    // One painter serves every line until the next repaint; opening one per
-    // line would cost more than the arithmetic of the wave.
-    if (!painter_) {
-        painter_ = std::make_unique<QPainter>(&image_);
-        painter_->setRenderHint(QPainter::Antialiasing, false);
-        // Strokes are placed in device pixels; a painter on a high-density
-        // image would scale them once more.
-        const qreal ratio = image_.devicePixelRatio();
-        painter_->setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+// One repaint per batch of strokes: asking for each would cost more than
+// drawing the stroke.
+void PictureBoxWidget::changed() {
+    if (!updateAsked_) {
+        updateAsked_ = true;
         update();
     }
-    return *painter_;
-}
-
-void PictureBoxWidget::endPainting() {
-    painter_.reset();
 }
 
 // A hidden widget hears of its new size only when shown; plots are drawn
@@ -64,24 +91,51 @@ void PictureBoxWidget::fitImage() {
 
 const QImage& PictureBoxWidget::image() {
     fitImage();
-    endPainting();
+    flush();
+    clearIfBlank();
+    // Whoever holds the image may copy it; the next stroke must not reach the copy.
+    bits_ = nullptr;
     return image_;
 }
 
 void PictureBoxWidget::Scale(float x1, float y1, float x2, float y2) {
     fitImage();
+    // Waiting strokes are in the coordinates of the scale they were drawn in.
+    flush();
     scale_.x1 = x1;
     scale_.y1 = y1;
     scale_.x2 = x2;
     scale_.y2 = y2;
 }
 
+// Every component redraw clears the sum plot too, so Cls often comes
+// several times before anything is drawn: the image is filled once, when
+// next needed.
 void PictureBoxWidget::Cls() {
     strokes_.clear();
+    drawn_ = 0;
     fitImage();
-    endPainting();
-    image_.fill(to_qcolor(background_));
-    update();
+    blank_ = true;
+    changed();
+}
+
+// Only the rows drawn on since the last clearing need it: a wave of small
+// amplitude leaves most of the plot untouched.
+void PictureBoxWidget::clearIfBlank() {
+    if (!blank_) {
+        return;
+    }
+    blank_ = false;
+    if (inkTop_ <= inkBottom_) {
+        bits_ = reinterpret_cast<quint32*>(image_.bits());
+        const quint32 colour = argb(background_);
+        const qsizetype stride = image_.bytesPerLine() / 4;
+        quint32* first = bits_ + static_cast<qsizetype>(inkTop_) * stride;
+        const qsizetype rows = inkBottom_ - inkTop_ + 1;
+        std::fill(first, first + rows * stride, colour);
+    }
+    inkTop_ = image_.height();
+    inkBottom_ = -1;
 }
 
 void PictureBoxWidget::DrawStyle(LineStyle style) {
@@ -108,34 +162,88 @@ int PictureBoxWidget::PixelColumns() const {
     return deviceSize().width();
 }
 
+// A wave arrives one sample at a time between computations of the next; it
+// is drawn in one tight pass when the image is next looked at, which keeps
+// the drawing out of the way of the arithmetic and costs less.
 void PictureBoxWidget::addStroke(double x1, double y1, double x2, double y2, bool point) {
-    const double w = scale_.x2 - scale_.x1;
-    const double h = scale_.y2 - scale_.y1;
-    const Stroke s{(x1 - scale_.x1) / w, (y1 - scale_.y1) / h, (x2 - scale_.x1) / w,
-                   (y2 - scale_.y1) / h, style_,
-                   colour_,           point};
-    strokes_.push_back(s);
-    draw(s);
+    strokes_.push_back({x1, y1, x2, y2, colour_, style_, point});
     current_ = {x2, y2};
+    changed();
 }
 
-void PictureBoxWidget::draw(const Stroke& s) {
-    const UserScale unit{0, 0, 1, 1, image_.width(), image_.height()};
-    const PixelPoint a = unit.toPixel(s.fx1, s.fy1);
-    const PixelPoint b = unit.toPixel(s.fx2, s.fy2);
-    QPainter& p = painter();
-    QPen pen(to_qcolor(s.colour));
-    pen.setCosmetic(true);
-    pen.setWidth(1);
-    pen.setCapStyle(s.style == LineStyle::Dotted ? Qt::FlatCap : Qt::SquareCap);
-    if (s.style == LineStyle::Dotted) {
-        pen.setDashPattern({1.0, 1.0});
+void PictureBoxWidget::flush() {
+    if (drawn_ == strokes_.size()) {
+        return;
     }
-    p.setPen(pen);
+    // Locals, so the stores into the strokes cannot make them be read again.
+    const double left = scale_.x1;
+    const double top = scale_.y1;
+    const double w = scale_.x2 - left;
+    const double h = scale_.y2 - top;
+    const int columns = image_.width();
+    const int rows = image_.height();
+    int inkTop = inkTop_;
+    int inkBottom = inkBottom_;
+    PixelLines target = pixels();
+    // A wave's segments chain end to start: each end is worked out once,
+    // and the same sum on the same numbers gives the same fraction and pixel.
+    UserPoint endAt{kNone, kNone};
+    UserPoint endFraction{0, 0};
+    PixelPoint end{0, 0};
+    for (std::size_t i = drawn_; i < strokes_.size(); ++i) {
+        Stroke& s = strokes_[i];
+        const UserPoint to{(s.x2 - left) / w, (s.y2 - top) / h};
+        UserPoint from = to;
+        PixelPoint a{0, 0};
+        if (s.x1 == endAt.x && s.y1 == endAt.y) {
+            from = endFraction;
+            a = end;
+        } else {
+            if (!s.point) {
+                from = {(s.x1 - left) / w, (s.y1 - top) / h};
+            }
+            a = to_pixel(from.x, from.y, columns, rows);
+        }
+        const PixelPoint b = s.point ? a : to_pixel(to.x, to.y, columns, rows);
+        endAt = {s.x2, s.y2};
+        endFraction = to;
+        end = b;
+        s.x1 = from.x;
+        s.y1 = from.y;
+        s.x2 = to.x;
+        s.y2 = to.y;
+        rasterize(target, s, a, b, inkTop, inkBottom);
+    }
+    inkTop_ = inkTop;
+    inkBottom_ = inkBottom;
+    drawn_ = strokes_.size();
+}
+
+PixelLines PictureBoxWidget::pixels() {
+    clearIfBlank();
+    if (bits_ == nullptr) {
+        // Detaches the image from any copy made of it since.
+        bits_ = reinterpret_cast<quint32*>(image_.bits());
+    }
+    return {bits_, image_.bytesPerLine() / 4, image_.width(), image_.height()};
+}
+
+// Straight into the pixels, with the pixels QPainter would give: through
+// QPainter each two-pixel segment of a wave cost several times its sample.
+void PictureBoxWidget::rasterize(PixelLines& target, const Stroke& s, PixelPoint a, PixelPoint b,
+                                 int& inkTop, int& inkBottom) {
+    // A pixel of a segment lies at most one row beyond its ends' rows.
+    const int top = std::max(0, std::min(a.row, b.row) - 1);
+    const int bottom = std::min(target.height() - 1, std::max(a.row, b.row) + 1);
+    inkTop = std::min(inkTop, top);
+    inkBottom = std::max(inkBottom, bottom);
+    const quint32 colour = argb(s.colour);
     if (s.point) {
-        p.drawPoint(a.col, a.row);
+        target.point(a.col, a.row, colour);
+    } else if (s.style == LineStyle::Dotted) {
+        target.dotted(a.col, a.row, b.col, b.row, colour);
     } else {
-        p.drawLine(a.col, a.row, b.col, b.row);
+        target.solid(a.col, a.row, b.col, b.row, colour);
     }
 }
 
@@ -145,8 +253,11 @@ void PictureBoxWidget::resizeEvent(QResizeEvent* event) {
 }
 
 void PictureBoxWidget::paintEvent(QPaintEvent*) {
+    updateAsked_ = false;
     fitImage();
-    endPainting();
+    flush();
+    clearIfBlank();
+    bits_ = nullptr;
     QPainter p(this);
     p.drawImage(QPoint(kBorder, kBorder), image_);
 

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "ui/controls.h"
+#include "ui/qt/pixel_lines.h"
 #include "ui/user_scale.h"
 
 #include <QImage>
 #include <QWidget>
 
-#include <memory>
+#include <cstddef>
 #include <vector>
-
-class QPainter;
 
 // A plot. Everything drawn stays in a kept image until the next Cls, so a
 // plot drawn before the window is shown survives covering and repaints. The
@@ -41,22 +40,27 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // A segment (or a point when both ends agree) as fractions of the plot's
-    // width and height, so it can be drawn again at any pixel size.
+    // A segment, or a point when both ends agree. Drawn strokes hold their
+    // ends as fractions of the plot's width and height, so they can be drawn
+    // again at any pixel size; strokes still waiting hold the coordinates of
+    // the current scale.
     struct Stroke {
-        double fx1, fy1, fx2, fy2;
-        LineStyle style;
+        double x1, y1, x2, y2;
         Colour colour;
+        LineStyle style;
         bool point;
     };
 
     QSize deviceSize() const;
     void renewImage();
     void fitImage();
-    QPainter& painter();
-    void endPainting();
-    void draw(const Stroke& stroke);
+    void changed();
+    void clearIfBlank();
     void addStroke(double x1, double y1, double x2, double y2, bool point);
+    void flush();
+    PixelLines pixels();
+    static void rasterize(PixelLines& target, const Stroke& stroke, PixelPoint a, PixelPoint b,
+                          int& inkTop, int& inkBottom);
 
     Colour background_;
     LineStyle style_ = LineStyle::Solid;
@@ -64,6 +68,11 @@ private:
     UserScale scale_;
     UserPoint current_{0, 0};
     std::vector<Stroke> strokes_;
+    std::size_t drawn_ = 0; // strokes_ before this are in the image
     QImage image_;
-    std::unique_ptr<QPainter> painter_;
+    quint32* bits_ = nullptr; // image_'s pixels while no one else can share them
+    bool updateAsked_ = false;
+    bool blank_ = false; // cleared, not yet filled
+    int inkTop_ = 0;     // the rows drawn on since the image was last filled
+    int inkBottom_ = -1;
 };
