@@ -265,7 +265,7 @@ TEST_P(FocusIndicator, ShowsOnTheFocusedControl) {
 
 INSTANTIATE_TEST_SUITE_P(Keyboard, FocusIndicator,
                          testing::Values("Command1", "switch_c(0)", "switch_s(1)", "Option1", "Option5",
-                                         "SpinButton3(0)", "SpinButton1"),
+                                         "SpinButton3(0)", "SpinButton1", "Grph(0)", "Gr"),
                          [](const auto& row) {
                              std::string name = row.param;
                              std::erase(name, ')');

@@ -3,6 +3,7 @@
 #include "ui/qt/colour.h"
 #include "ui/qt/pixel_lines.h"
 
+#include <QFocusEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -273,8 +274,24 @@ void PictureBoxWidget::paintEvent(QPaintEvent*) {
     p.fillRect(QRect(0, 0, 1, h - 1), shadow);
     p.fillRect(QRect(0, h - 1, w, 1), Qt::white);
     p.fillRect(QRect(w - 1, 0, 1, h), Qt::white);
-    p.fillRect(QRect(1, 1, w - 3, 1), dark);
-    p.fillRect(QRect(1, 1, 1, h - 3), dark);
-    p.fillRect(QRect(1, h - 2, w - 2, 1), light);
-    p.fillRect(QRect(w - 2, 1, 1, h - 2), light);
+    // Keyboard focus recolours the inner ring: the drawing itself stays untouched.
+    const bool ring = hasFocus() && keyboardFocus_;
+    const QColor focus = palette().color(QPalette::Highlight);
+    p.fillRect(QRect(1, 1, w - 3, 1), ring ? focus : dark);
+    p.fillRect(QRect(1, 1, 1, h - 3), ring ? focus : dark);
+    p.fillRect(QRect(1, h - 2, w - 2, 1), ring ? focus : light);
+    p.fillRect(QRect(w - 2, 1, 1, h - 2), ring ? focus : light);
+}
+
+void PictureBoxWidget::focusInEvent(QFocusEvent* event) {
+    // As buttons do: the focus is shown when it came from the keyboard.
+    const Qt::FocusReason reason = event->reason();
+    keyboardFocus_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                     reason == Qt::ShortcutFocusReason;
+    QWidget::focusInEvent(event);
+}
+
+void PictureBoxWidget::focusOutEvent(QFocusEvent* event) {
+    keyboardFocus_ = false;
+    QWidget::focusOutEvent(event);
 }

@@ -38,6 +38,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // A segment, or a point when both ends agree. Drawn strokes hold their
@@ -73,6 +75,7 @@ private:
     quint32* bits_ = nullptr; // image_'s pixels while no one else can share them
     bool updateAsked_ = false;
     bool blank_ = false; // cleared, not yet filled
-    int inkTop_ = 0;     // the rows drawn on since the image was last filled
+    bool keyboardFocus_ = false;
+    int inkTop_ = 0; // the rows drawn on since the image was last filled
     int inkBottom_ = -1;
 };
