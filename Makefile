@@ -2,7 +2,7 @@
 PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: all deps configure build run test bench asan package format clean
+.PHONY: all deps configure build run test bench measure asan package format clean
 
 all: build
 
@@ -23,10 +23,20 @@ run: build
 test: build
 	ctest --preset $(PRESET) --output-on-failure
 
+# Repeated and interleaved, so a busy moment on a shared machine falls on
+# every benchmark alike; the goals are printed as ratios at the end.
+BENCH_FLAGS ?= --benchmark_repetitions=5 --benchmark_min_time=0.2 --benchmark_enable_random_interleaving=true \
+	--benchmark_report_aggregates_only=true
 bench: deps
 	cmake --preset release
 	cmake --build --preset release --target wave_bench
-	build/release/bench/wave_bench
+	build/release/bench/wave_bench $(BENCH_FLAGS)
+
+# Start-up time and peak memory against a bare Qt window, under Xvfb.
+measure: deps
+	cmake --preset release
+	cmake --build --preset release --target wave-synthesis bare_window first_frame
+	bash tools/measure-startup.sh
 
 asan:
 	$(MAKE) test PRESET=asan

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libxkbcommon-dev libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-ipafont-gothic
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick time
   desktop-file-utils appstream python3-xlib
   python3-pyatspi at-spi2-core dbus-daemon
   dpkg-dev file

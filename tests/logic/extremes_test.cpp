@@ -19,8 +19,8 @@ using namespace window_check;
 struct ExtremeCase {
     const char* name;
     float span;
-    float freq;         // tenths of a hertz, every component
-    std::int16_t amp;   // tenths, every component
+    float freq;       // tenths of a hertz, every component
+    std::int16_t amp; // tenths, every component
 };
 
 void PrintTo(const ExtremeCase& c, std::ostream* os) {
@@ -64,11 +64,13 @@ TEST_P(Extremes, EveryPressStaysSoundAndBoundedByThePlotsWidth) {
         const RecordedForm& shown = *f;
         for (std::size_t p = 0; p < kPlots.size(); ++p) {
             const auto& drawing = checker.trace(p).drawing;
-            const auto lines = std::count_if(drawing.begin(), drawing.end(),
-                                             [](const Stroke& st) { return st.kind == Stroke::Line; });
-            const auto samples = std::count_if(drawing.begin(), drawing.end(), [](const Stroke& st) {
-                return st.kind == Stroke::LineTo || st.kind == Stroke::PSet;
+            const auto lines = std::count_if(drawing.begin(), drawing.end(), [](const Stroke& st) {
+                return st.kind == Stroke::Line;
             });
+            const auto samples =
+                std::count_if(drawing.begin(), drawing.end(), [](const Stroke& st) {
+                    return st.kind == Stroke::LineTo || st.kind == Stroke::PSet;
+                });
             const int columns = p < 4 ? shown.Grph[p].PixelColumns() : shown.Gr.PixelColumns();
             // A grid line per pixel column at most, and the axis.
             EXPECT_LE(lines, columns + 1) << kPlots[p];

@@ -38,8 +38,10 @@ class RandomEvents : public testing::TestWithParam<SequenceCase> {};
 TEST_P(RandomEvents, EveryPressLeavesASoundRecordTrueLabelsAndFreshPlots) {
     const SequenceCase& c = GetParam();
     const std::uint64_t seed = RandomPresses::from_environment("WAVE_RANDOM_SEED", c.seed);
-    const std::uint64_t count = RandomPresses::from_environment("WAVE_RANDOM_EVENTS", kDefaultEvents) / 3;
-    SCOPED_TRACE("seed " + std::to_string(seed) + " (replay with WAVE_RANDOM_SEED=" + std::to_string(seed) + ")");
+    const std::uint64_t count =
+        RandomPresses::from_environment("WAVE_RANDOM_EVENTS", kDefaultEvents) / 3;
+    SCOPED_TRACE("seed " + std::to_string(seed) +
+                 " (replay with WAVE_RANDOM_SEED=" + std::to_string(seed) + ")");
 
     auto f = std::make_unique<RecordedForm>();
     f->form.Form_Load();
@@ -51,7 +53,8 @@ TEST_P(RandomEvents, EveryPressLeavesASoundRecordTrueLabelsAndFreshPlots) {
     for (std::uint64_t n = 1; n <= count; ++n) {
         presses.next().apply(f->form);
         const std::string wrong = checker.check(*f);
-        ASSERT_TRUE(wrong.empty()) << "after press " << n << ", the last being:" << presses.recent() << wrong;
+        ASSERT_TRUE(wrong.empty())
+            << "after press " << n << ", the last being:" << presses.recent() << wrong;
     }
 }
 
@@ -104,9 +107,12 @@ INSTANTIATE_TEST_SUITE_P(
                       f.form.get_curve(0);
                   },
                   "Gr differs"},
-        FaultCase{"LabelNotUpdated", [](RecordedForm& f) { f.form.settings.amp[3] = 20; }, "Labela(3) shows"},
-        FaultCase{"WrongLabelText", [](RecordedForm& f) { f.Labelb[1].Caption("0.0"); }, "Labelb(1) shows"},
-        FaultCase{"DrawnTwiceWithoutClearing", [](RecordedForm& f) { f.form.get_curve2(); }, "Gr differs"},
+        FaultCase{"LabelNotUpdated", [](RecordedForm& f) { f.form.settings.amp[3] = 20; },
+                  "Labela(3) shows"},
+        FaultCase{"WrongLabelText", [](RecordedForm& f) { f.Labelb[1].Caption("0.0"); },
+                  "Labelb(1) shows"},
+        FaultCase{"DrawnTwiceWithoutClearing", [](RecordedForm& f) { f.form.get_curve2(); },
+                  "Gr differs"},
         FaultCase{"OldScaleKept",
                   [](RecordedForm& f) {
                       f.form.settings.span_t = 2.0f;
@@ -126,8 +132,10 @@ INSTANTIATE_TEST_SUITE_P(
                       f.form.get_curve2();
                   },
                   "record: amp(1)"},
-        FaultCase{"FractionalSpan", [](RecordedForm& f) { f.form.settings.span_t = 1.5f; }, "record: span_t"},
-        FaultCase{"UnknownStep", [](RecordedForm& f) { f.form.settings.step_f = 3; }, "record: step_f"},
+        FaultCase{"FractionalSpan", [](RecordedForm& f) { f.form.settings.span_t = 1.5f; },
+                  "record: span_t"},
+        FaultCase{"UnknownStep", [](RecordedForm& f) { f.form.settings.step_f = 3; },
+                  "record: step_f"},
         FaultCase{"SwitchValueOutOfRange", [](RecordedForm& f) { f.form.settings.is_cos[0] = 1; },
                   "record: is_cos(0)"}),
     [](const auto& row) { return std::string(row.param.name); });

@@ -17,7 +17,8 @@ class RandomPresses {
 public:
     using Weight = std::function<double(const FormEvent&)>;
 
-    RandomPresses(std::uint64_t seed, const Weight& weight) : rng_(seed), events_(all_form_events()) {
+    RandomPresses(std::uint64_t seed, const Weight& weight)
+        : rng_(seed), events_(all_form_events()) {
         std::vector<double> weights;
         for (const FormEvent& e : events_) {
             weights.push_back(weight(e));

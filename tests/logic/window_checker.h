@@ -99,9 +99,15 @@ class FreshPlot : public PictureBox {
 public:
     void Scale(float, float, float, float) override {}
     void Cls() override { drawing.clear(); }
-    void DrawStyle(LineStyle s) override { drawing.push_back({Stroke::DrawStyle, {static_cast<float>(s)}}); }
-    void ForeColor(Colour c) override { drawing.push_back({Stroke::ForeColor, {static_cast<float>(c)}}); }
-    void Line(float x1, float y1, float x2, float y2) override { drawing.push_back({Stroke::Line, {x1, y1, x2, y2}}); }
+    void DrawStyle(LineStyle s) override {
+        drawing.push_back({Stroke::DrawStyle, {static_cast<float>(s)}});
+    }
+    void ForeColor(Colour c) override {
+        drawing.push_back({Stroke::ForeColor, {static_cast<float>(c)}});
+    }
+    void Line(float x1, float y1, float x2, float y2) override {
+        drawing.push_back({Stroke::Line, {x1, y1, x2, y2}});
+    }
     void Line(float x2, float y2) override { drawing.push_back({Stroke::LineTo, {x2, y2}}); }
     void PSet(float x, float y) override { drawing.push_back({Stroke::PSet, {x, y}}); }
     int PixelColumns() const override { return columns; }
@@ -151,16 +157,19 @@ inline std::vector<float> expected_scale(const WaveSettings& s, std::size_t plot
 
 // What a plot's drawing depends on, to redraw the expectation only when needed.
 inline std::vector<double> inputs_of(const WaveSettings& s, std::size_t plot) {
-    std::vector<double> key{s.span_t, s.pi, static_cast<double>(s.y_range), static_cast<double>(s.last_comp)};
+    std::vector<double> key{s.span_t, s.pi, static_cast<double>(s.y_range),
+                            static_cast<double>(s.last_comp)};
     for (std::size_t i = 0; i < 4; ++i) {
         if (plot == 4 || plot == i) {
-            key.insert(key.end(), {static_cast<double>(s.amp[i]), s.freq[i], static_cast<double>(s.is_cos[i])});
+            key.insert(key.end(), {static_cast<double>(s.amp[i]), s.freq[i],
+                                   static_cast<double>(s.is_cos[i])});
         }
     }
     return key;
 }
 
-inline std::string first_difference(const std::vector<Stroke>& drawn, const std::vector<Stroke>& expected) {
+inline std::string first_difference(const std::vector<Stroke>& drawn,
+                                    const std::vector<Stroke>& expected) {
     std::ostringstream out;
     const std::size_t n = std::min(drawn.size(), expected.size());
     for (std::size_t i = 0; i < n; ++i) {
@@ -201,7 +210,9 @@ public:
         for (const LabelText& want : expected_labels(s)) {
             const std::string& shown = label(f, want.name);
             if (shown != want.text) {
-                out << "\n" << want.name << " shows \"" << shown << "\", record says \"" << want.text << "\"";
+                out << "\n"
+                    << want.name << " shows \"" << shown << "\", record says \"" << want.text
+                    << "\"";
             }
         }
 
@@ -220,7 +231,8 @@ public:
                 out << "\n" << kPlots[p] << " has a stale scale";
             }
             if (traces_[p].drawing != fresh_[p]) {
-                out << "\n" << kPlots[p] << " differs from a fresh drawing: "
+                out << "\n"
+                    << kPlots[p] << " differs from a fresh drawing: "
                     << first_difference(traces_[p].drawing, fresh_[p]);
             }
         }

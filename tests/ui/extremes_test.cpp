@@ -2,9 +2,9 @@
 #include "logic/record_invariants.h"
 #include "plot/plot_parts.h"
 #include "ui/form1.h"
+#include "ui/fresh_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/picture_box_widget.h"
-#include "ui/fresh_window.h"
 
 #include <gtest/gtest.h>
 

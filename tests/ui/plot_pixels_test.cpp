@@ -80,7 +80,9 @@ private:
     QPoint current_;
 };
 
-float centre(int pixel) { return static_cast<float>(pixel) + 0.5f; }
+float centre(int pixel) {
+    return static_cast<float>(pixel) + 0.5f;
+}
 
 void run_on_plot(PictureBoxWidget& plot, const std::vector<Step>& steps) {
     for (const Step& s : steps) {
@@ -121,7 +123,8 @@ std::vector<Step> wave(QSize size, double cycles, double amplitude, int lines) {
     steps.push_back({Step::Colour, 0xFF});
     for (int i = 0; i < 400; ++i) {
         const double x = i * (size.width() - 1) / 399.0;
-        const auto y = static_cast<int>(std::lround(mid - amplitude * std::cos(cycles * 6.28318 * i / 400.0)));
+        const auto y =
+            static_cast<int>(std::lround(mid - amplitude * std::cos(cycles * 6.28318 * i / 400.0)));
         steps.push_back({i == 0 ? Step::PSet : Step::LineTo, static_cast<int>(x), y});
     }
     return steps;
@@ -150,7 +153,8 @@ std::vector<Step> random_mix(QSize size, unsigned seed, int count) {
             const auto last = steps.empty() ? QPoint(0, 0) : QPoint(steps.back().a, steps.back().b);
             const int dx = static_cast<int>(rng() % 5) - 1;
             const int dy = static_cast<int>(rng() % 7) - 3;
-            steps.push_back({Step::LineTo, k == 9 ? x(rng) : last.x() + dx, k == 9 ? y(rng) : last.y() + dy});
+            steps.push_back(
+                {Step::LineTo, k == 9 ? x(rng) : last.x() + dx, k == 9 ? y(rng) : last.y() + dy});
         }
     }
     return steps;
@@ -162,7 +166,9 @@ struct PlotCase {
     std::function<std::vector<Step>(QSize)> steps;
 };
 
-void PrintTo(const PlotCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PlotCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PlotPixels : public testing::TestWithParam<PlotCase> {};
 
@@ -231,7 +237,8 @@ TEST(PixelLines, EverySegmentOfASmallGridEqualsQPainter) {
                         }
                         QImage drawn(w, h, QImage::Format_RGB32);
                         drawn.fill(Qt::white);
-                        PixelLines lines(reinterpret_cast<quint32*>(drawn.bits()), drawn.bytesPerLine() / 4, w, h);
+                        PixelLines lines(reinterpret_cast<quint32*>(drawn.bits()),
+                                         drawn.bytesPerLine() / 4, w, h);
                         if (style == LineStyle::Dotted) {
                             lines.dotted(x1, y1, x2, y2, 0xFFFF0000u);
                         } else {
@@ -239,8 +246,9 @@ TEST(PixelLines, EverySegmentOfASmallGridEqualsQPainter) {
                         }
                         ++segments;
                         if (drawn != expected && differing++ < 5) {
-                            ADD_FAILURE() << (style == LineStyle::Dotted ? "dotted " : "solid ") << "(" << x1
-                                          << "," << y1 << ")-(" << x2 << "," << y2 << ")";
+                            ADD_FAILURE()
+                                << (style == LineStyle::Dotted ? "dotted " : "solid ") << "(" << x1
+                                << "," << y1 << ")-(" << x2 << "," << y2 << ")";
                         }
                     }
                 }
@@ -280,7 +288,8 @@ TEST(PixelLines, FarEndsEqualQPainter) {
             lines.solid(x1, y1, x2, y2, 0xFFFF0000u);
         }
         if (drawn != expected && differing++ < 5) {
-            ADD_FAILURE() << w << "x" << h << " (" << x1 << "," << y1 << ")-(" << x2 << "," << y2 << ")";
+            ADD_FAILURE() << w << "x" << h << " (" << x1 << "," << y1 << ")-(" << x2 << "," << y2
+                          << ")";
         }
     }
     EXPECT_EQ(differing, 0);

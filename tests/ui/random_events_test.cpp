@@ -1,10 +1,10 @@
 #include "logic/random_presses.h"
 #include "logic/record_invariants.h"
 #include "ui/form1.h"
+#include "ui/fresh_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/picture_box_widget.h"
 #include "ui/qt/spin_button.h"
-#include "ui/fresh_window.h"
 
 #include <gtest/gtest.h>
 
@@ -28,8 +28,7 @@ namespace {
 
 const std::array<const char*, 5> kPlots{"Grph(0)", "Grph(1)", "Grph(2)", "Grph(3)", "Gr"};
 
-template <typename T>
-T* child(const MainWindow& w, const std::string& name) {
+template <typename T> T* child(const MainWindow& w, const std::string& name) {
     return w.findChild<T*>(QString::fromStdString(name));
 }
 
@@ -59,7 +58,9 @@ public:
         redraw_from(*window_, s);
     }
 
-    const QImage& image(const char* plot) { return child<PictureBoxWidget>(*window_, plot)->image(); }
+    const QImage& image(const char* plot) {
+        return child<PictureBoxWidget>(*window_, plot)->image();
+    }
 
 private:
     std::unique_ptr<MainWindow> window_;
@@ -80,9 +81,11 @@ std::string option_breaches(const MainWindow& w, const WaveSettings& s) {
     const std::array<int, 4> steps{10, 5, 2, 1};
     for (std::size_t n = 0; n < 8; ++n) {
         const int step = n < 4 ? s.step_f : s.step_a;
-        const bool selected = child<QAbstractButton>(w, "Option" + std::to_string(n + 1))->isChecked();
+        const bool selected =
+            child<QAbstractButton>(w, "Option" + std::to_string(n + 1))->isChecked();
         if (selected != (steps[n % 4] == step)) {
-            out << "\nOption" << n + 1 << (selected ? " selected" : " not selected") << " with step " << step;
+            out << "\nOption" << n + 1 << (selected ? " selected" : " not selected")
+                << " with step " << step;
         }
     }
     return out.str();
@@ -97,7 +100,8 @@ std::string window_breaches(MainWindow& w, FreshWindow& fresh) {
     for (const LabelText& want : expected_labels(s)) {
         const std::string shown = child<QLabel>(w, want.name)->text().toStdString();
         if (shown != want.text) {
-            out << "\n" << want.name << " shows \"" << shown << "\", record says \"" << want.text << "\"";
+            out << "\n"
+                << want.name << " shows \"" << shown << "\", record says \"" << want.text << "\"";
         }
     }
     out << option_breaches(w, s);
@@ -113,7 +117,8 @@ std::string window_breaches(MainWindow& w, FreshWindow& fresh) {
 TEST(RandomEventsInTheWindow, EveryPressLeavesTrueLabelsOptionsAndImages) {
     const std::uint64_t seed = RandomPresses::from_environment("WAVE_RANDOM_SEED", 4242);
     const std::uint64_t count = RandomPresses::from_environment("WAVE_RANDOM_WINDOW_EVENTS", 2000);
-    SCOPED_TRACE("seed " + std::to_string(seed) + " (replay with WAVE_RANDOM_SEED=" + std::to_string(seed) + ")");
+    SCOPED_TRACE("seed " + std::to_string(seed) +
+                 " (replay with WAVE_RANDOM_SEED=" + std::to_string(seed) + ")");
 
     MainWindow w;
     w.show();
@@ -127,7 +132,8 @@ TEST(RandomEventsInTheWindow, EveryPressLeavesTrueLabelsOptionsAndImages) {
             QCoreApplication::processEvents();
         }
         const std::string wrong = window_breaches(w, fresh);
-        ASSERT_TRUE(wrong.empty()) << "after press " << n << ", the last being:" << presses.recent() << wrong;
+        ASSERT_TRUE(wrong.empty())
+            << "after press " << n << ", the last being:" << presses.recent() << wrong;
     }
 }
 

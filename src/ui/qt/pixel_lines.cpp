@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kHalf = 32; // half a pixel in 26.6
 
-int to_26_6(double v) { return static_cast<int>(v * 64.0); }
+int to_26_6(double v) {
+    return static_cast<int>(v * 64.0);
+}
 
 // Both divisions truncate; the narrow one is the faster.
 std::int64_t slope_16_16(int across, int along) {
@@ -177,7 +179,8 @@ void PixelLines::walk(int x1, int y1, int x2, int y2, quint32 colour, bool dotte
     const auto last = static_cast<int>((across + (count - 1) * delta) >> 16);
     const int low = first < last ? first : last;
     const int high = first < last ? last : first;
-    if (along >= 0 && low >= 0 && end <= (steep ? height_ : width_) && high < (steep ? width_ : height_)) {
+    if (along >= 0 && low >= 0 && end <= (steep ? height_ : width_) &&
+        high < (steep ? width_ : height_)) {
         if (steep) {
             quint32* row = pixels_ + static_cast<qsizetype>(along) * stride_;
             const qsizetype jump = stride_ * stride;

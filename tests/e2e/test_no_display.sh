@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Started where no display can be had, the program says so in one line on
+# stderr, naming the display and how to run it under Xvfb, and ends with a
+# failure status of its own: no crash, no core, no stack of Qt warnings.
+#
+#   tests/e2e/test_no_display.sh path/to/wave-synthesis
+set -u
+
+app=$(realpath "${1:?usage: test_no_display.sh path/to/wave-synthesis}")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# A display number with neither a socket nor a lock: nobody serves it.
+dead_display() {
+  local n
+  for n in $(seq 240 299); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+      echo ":$n"
+      return
+    fi
+  done
+  echo ":299"
+}
+
+# run_case NAME VAR=VALUE...: the program with only those display settings.
+run_case() {
+  local name=$1
+  shift
+  local dir="$work/$name"
+  mkdir -p "$dir"
+  (
+    cd "$dir" || exit 99
+    ulimit -c unlimited 2>/dev/null
+    exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" timeout 20 "$app" >stdout 2>stderr
+  )
+  local status=$?
+  local lines
+  lines=$(wc -l <"$dir/stderr")
+
+  if [ "$status" -eq 0 ]; then
+    fail "$name: exit status 0"
+  elif [ "$status" -eq 126 ] || [ "$status" -eq 127 ]; then
+    fail "$name: could not be started"
+  elif [ "$status" -eq 124 ]; then
+    fail "$name: still running after 20 s"
+  elif [ "$status" -ge 128 ]; then
+    fail "$name: ended by signal $((status - 128))"
+  fi
+  if ls "$dir" | grep -q '^core'; then
+    fail "$name: left a core file"
+  fi
+  if [ "$lines" -ne 1 ]; then
+    fail "$name: $lines lines on stderr, wanted 1:"
+    sed 's/^/    /' "$dir/stderr" >&2
+  fi
+  if ! grep -qi 'display' "$dir/stderr"; then
+    fail "$name: the message does not mention the display"
+  fi
+  if ! grep -q 'xvfb-run' "$dir/stderr"; then
+    fail "$name: the message does not say how to run under xvfb-run"
+  fi
+  if [ -s "$dir/stdout" ]; then
+    fail "$name: wrote to stdout"
+  fi
+  echo "$name: status $status: $(head -c 300 "$dir/stderr")"
+}
+
+run_case no_display_set
+run_case empty_display DISPLAY=
+run_case server_not_running "DISPLAY=$(dead_display)"
+run_case unreadable_display_name DISPLAY=nowhere:zero
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed" >&2
+  exit 1
+fi
+echo "all checks passed"
