@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -122,18 +123,21 @@ void SpanPress(benchmark::State& state) {
 }
 BENCHMARK(SpanPress)->Arg(10)->Arg(1000000);
 
-// Puts the record where the event does its full work every time: a press
-// that a limit refuses would only time the test of the limit.
-void prepare(Form1& form, const FormEvent& event) {
-    WaveSettings& s = form.settings;
+// Puts the record back where the event does its full work every time: a
+// press that a limit refuses would only time the test of the limit.
+std::function<void(WaveSettings&)> reset_for(const FormEvent& event) {
     const std::string control = event.control;
+    const auto i = static_cast<std::size_t>(event.index);
     if (control == "SpinButton3") {
-        s.amp[static_cast<std::size_t>(event.index)] = 50;
-    } else if (control == "SpinButton4") {
-        s.freq[static_cast<std::size_t>(event.index)] = 50.0f;
-    } else if (control == "SpinButton1") {
-        s.span_t = 10.0f;
+        return [i](WaveSettings& s) { s.amp[i] = 50; };
     }
+    if (control == "SpinButton4") {
+        return [i](WaveSettings& s) { s.freq[i] = 50.0f; };
+    }
+    if (control == "SpinButton1") {
+        return [](WaveSettings& s) { s.span_t = 10.0f; };
+    }
+    return [](WaveSettings&) {};
 }
 
 void register_events() {
@@ -147,8 +151,9 @@ void register_events() {
                     form.settings.amp[i] = static_cast<std::int16_t>(10 * (i + 1));
                     form.settings.freq[i] = static_cast<float>(5 * (i + 1));
                 }
+                const auto reset = reset_for(event);
                 for (auto _ : state) {
-                    prepare(form, event);
+                    reset(form.settings);
                     event.apply(form);
                     plots.finish();
                 }
