@@ -3,10 +3,12 @@
 set(WAVE_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(WAVE_APP_ID io.github.wavesynthesis.WaveSynthesis)
 set(WAVE_ICON_SIZES 16 24 32 48 64 128 256)
+# What a title bar or task switcher shows; larger sizes come from the theme.
+set(WAVE_WINDOW_ICON_SIZES 16 24 32 48 64)
 
 # The window shows the same icon as the menu; PNGs, so no SVG plugin is needed.
 set(wave_icon_pngs "")
-foreach(size IN LISTS WAVE_ICON_SIZES)
+foreach(size IN LISTS WAVE_WINDOW_ICON_SIZES)
   list(APPEND wave_icon_pngs packaging/icons/${size}x${size}/wave-synthesis.png)
 endforeach()
 qt_add_resources(wave_qt program_icon PREFIX /icons BASE packaging/icons FILES ${wave_icon_pngs})

@@ -7,7 +7,10 @@
 
 QIcon program_icon() {
     QIcon icon;
-    for (const int size : std::array{16, 24, 32, 48, 64, 128, 256}) {
+    // Title bars and task switchers want 64 pixels at most; menus and software
+    // centres take the larger sizes from the installed icon theme. Every size
+    // here is decoded before the window first shows.
+    for (const int size : std::array{16, 24, 32, 48, 64}) {
         icon.addFile(QStringLiteral(":/icons/%1x%1/wave-synthesis.png").arg(size), QSize(size, size));
     }
     return icon;
