@@ -30,7 +30,7 @@ struct ControlRef {
     bool operator==(const ControlRef&) const = default;
 };
 
-struct ControlSpec {
+struct ControlRow {
     ControlRef ref;
     ControlKind kind;
     ControlRef container;
@@ -45,7 +45,7 @@ struct ControlSpec {
     int tab;
 };
 
-std::span<const ControlSpec> window_layout();
+std::span<const ControlRow> window_layout();
 
 // "Labela(2)" for an array member, "Frame9" otherwise.
 std::string object_name(const ControlRef& ref);

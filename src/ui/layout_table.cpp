@@ -26,7 +26,7 @@ constexpr ControlRef kWindow{};
 // Creation order: containers first; within band E, Frame4 before the two step
 // frames so that they stack above it. The other overlaps are 15-twip strips.
 // clang-format off
-constexpr std::array<ControlSpec, 72> kLayout{{
+constexpr std::array<ControlRow, 72> kLayout{{
     // ref                  kind               container          caption   left  top   width height back           transparent   fore      font           align     sel    tab
     {{"Frame5"},            K::Frame,          kWindow,           "",       0,    0,    6855, 1215,  kSilver,       kOpaque,      kDefault, F::None,       A::Left,  false, 0},
     {{"Label2"},            K::Label,          {"Frame5"},        "A",      0,    480,  255,  255,   kDefault,      kTransparent, kRed,     F::GothicBold, A::Centre, false, 48},
@@ -109,7 +109,7 @@ constexpr std::array<ControlSpec, 72> kLayout{{
 
 } // namespace
 
-std::span<const ControlSpec> window_layout() {
+std::span<const ControlRow> window_layout() {
     return kLayout;
 }
 

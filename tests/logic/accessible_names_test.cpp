@@ -18,9 +18,9 @@ std::string lower(std::string s) {
 
 TEST(AccessibleNames, EveryControlHasASpokenNameOfItsOwn) {
     std::map<std::string, std::string> first_named;
-    for (const ControlSpec& spec : window_layout()) {
-        const std::string object = object_name(spec.ref);
-        const std::string spoken = accessible_name(spec.ref);
+    for (const ControlRow& entry : window_layout()) {
+        const std::string object = object_name(entry.ref);
+        const std::string spoken = accessible_name(entry.ref);
         EXPECT_FALSE(spoken.empty()) << object;
         EXPECT_NE(spoken, object) << "a numbered default name says nothing to a listener";
         const auto [it, fresh] = first_named.emplace(spoken, object);
@@ -30,13 +30,13 @@ TEST(AccessibleNames, EveryControlHasASpokenNameOfItsOwn) {
 }
 
 TEST(AccessibleNames, AnArrayMemberNamesItsOwnWave) {
-    for (const ControlSpec& spec : window_layout()) {
-        if (spec.ref.index < 0) {
+    for (const ControlRow& entry : window_layout()) {
+        if (entry.ref.index < 0) {
             continue;
         }
-        const std::string wave = std::string("wave ") + static_cast<char>('a' + spec.ref.index);
-        const std::string spoken = lower(accessible_name(spec.ref));
-        EXPECT_NE(spoken.find(wave), std::string::npos) << object_name(spec.ref) << ": " << spoken;
+        const std::string wave = std::string("wave ") + static_cast<char>('a' + entry.ref.index);
+        const std::string spoken = lower(accessible_name(entry.ref));
+        EXPECT_NE(spoken.find(wave), std::string::npos) << object_name(entry.ref) << ": " << spoken;
         for (char other = 'a'; other <= 'e'; ++other) {
             if (other != wave.back()) {
                 EXPECT_EQ(spoken.find(std::string("wave ") + other), std::string::npos) << spoken;
@@ -47,10 +47,10 @@ TEST(AccessibleNames, AnArrayMemberNamesItsOwnWave) {
 
 TEST(AccessibleNames, AStepOptionSaysTheStepItShows) {
     int options = 0;
-    for (const ControlSpec& spec : window_layout()) {
-        if (spec.ref.name.starts_with("Option")) {
-            const std::string spoken = accessible_name(spec.ref);
-            const std::string shown(spec.caption);
+    for (const ControlRow& entry : window_layout()) {
+        if (entry.ref.name.starts_with("Option")) {
+            const std::string spoken = accessible_name(entry.ref);
+            const std::string shown(entry.caption);
             ASSERT_GE(spoken.size(), shown.size() + 1);
             EXPECT_EQ(spoken.substr(spoken.size() - shown.size() - 1), ' ' + shown) << spoken;
             ++options;
@@ -61,10 +61,10 @@ TEST(AccessibleNames, AStepOptionSaysTheStepItShows) {
 
 TEST(AccessibleNames, AStepOptionSaysWhichStepItSets) {
     // Frame11 holds the amplitude steps, Frame12 the frequency steps.
-    for (const ControlSpec& spec : window_layout()) {
-        if (spec.ref.name.starts_with("Option")) {
-            const std::string group = spec.container.name == "Frame11" ? "amplitude" : "frequency";
-            EXPECT_NE(accessible_name(spec.ref).find(group), std::string::npos) << object_name(spec.ref);
+    for (const ControlRow& entry : window_layout()) {
+        if (entry.ref.name.starts_with("Option")) {
+            const std::string group = entry.container.name == "Frame11" ? "amplitude" : "frequency";
+            EXPECT_NE(accessible_name(entry.ref).find(group), std::string::npos) << object_name(entry.ref);
         }
     }
 }

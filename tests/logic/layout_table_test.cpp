@@ -15,8 +15,8 @@ constexpr int kClientHeight = 6990;
 // Neighbouring controls may share a strip this wide along an edge.
 constexpr int kEdgeStrip = 15;
 
-const ControlSpec* find(const ControlRef& ref) {
-    for (const ControlSpec& row : window_layout()) {
+const ControlRow* find(const ControlRef& ref) {
+    for (const ControlRow& row : window_layout()) {
         if (row.ref == ref) {
             return &row;
         }
@@ -27,7 +27,7 @@ const ControlSpec* find(const ControlRef& ref) {
 std::ptrdiff_t position(const ControlRef& ref) {
     const auto rows = window_layout();
     const auto it =
-        std::find_if(rows.begin(), rows.end(), [&](const ControlSpec& r) { return r.ref == ref; });
+        std::find_if(rows.begin(), rows.end(), [&](const ControlRow& r) { return r.ref == ref; });
     return it - rows.begin();
 }
 
@@ -41,7 +41,7 @@ TEST(LayoutTable, HasThirtyTwoSingleControlsAndTenArraysOfFour) {
     ASSERT_EQ(rows.size(), 72u);
     std::map<std::string_view, std::set<int>> arrays;
     int singles = 0;
-    for (const ControlSpec& row : rows) {
+    for (const ControlRow& row : rows) {
         if (row.ref.index < 0) {
             ++singles;
         } else {
@@ -61,7 +61,7 @@ TEST(LayoutTable, HasThirtyTwoSingleControlsAndTenArraysOfFour) {
 
 TEST(LayoutTable, TabIndexesAreEachUsedOnce) {
     std::vector<int> tabs;
-    for (const ControlSpec& row : window_layout()) {
+    for (const ControlRow& row : window_layout()) {
         tabs.push_back(row.tab);
     }
     std::sort(tabs.begin(), tabs.end());
@@ -72,7 +72,7 @@ TEST(LayoutTable, TabIndexesAreEachUsedOnce) {
 
 TEST(LayoutTable, ObjectNamesAreUnique) {
     std::set<std::string> seen;
-    for (const ControlSpec& row : window_layout()) {
+    for (const ControlRow& row : window_layout()) {
         EXPECT_TRUE(seen.insert(object_name(row.ref)).second) << object_name(row.ref);
     }
     EXPECT_EQ(object_name({"Labela", 2}), "Labela(2)");
@@ -83,11 +83,11 @@ TEST(LayoutTable, ObjectNamesAreUnique) {
 TEST(LayoutTable, EveryContainerIsAnEarlierFrameOrPictureBox) {
     const auto rows = window_layout();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const ControlSpec& row = rows[i];
+        const ControlRow& row = rows[i];
         if (row.container == ControlRef{}) {
             continue;
         }
-        const ControlSpec* parent = find(row.container);
+        const ControlRow* parent = find(row.container);
         ASSERT_NE(parent, nullptr) << object_name(row.ref);
         EXPECT_LT(position(parent->ref), static_cast<std::ptrdiff_t>(i)) << object_name(row.ref);
         EXPECT_TRUE(parent->kind == ControlKind::Frame || parent->kind == ControlKind::PictureBox)
@@ -96,10 +96,10 @@ TEST(LayoutTable, EveryContainerIsAnEarlierFrameOrPictureBox) {
 }
 
 TEST(LayoutTable, EveryControlLiesInsideItsContainer) {
-    for (const ControlSpec& row : window_layout()) {
+    for (const ControlRow& row : window_layout()) {
         int width = kClientWidth;
         int height = kClientHeight;
-        if (const ControlSpec* parent = find(row.container)) {
+        if (const ControlRow* parent = find(row.container)) {
             width = parent->width;
             height = parent->height;
         }
@@ -116,8 +116,8 @@ TEST(LayoutTable, SiblingsOverlapOnlyAlongEdgeStrips) {
     const auto rows = window_layout();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         for (std::size_t j = i + 1; j < rows.size(); ++j) {
-            const ControlSpec& a = rows[i];
-            const ControlSpec& b = rows[j];
+            const ControlRow& a = rows[i];
+            const ControlRow& b = rows[j];
             if (!(a.container == b.container)) {
                 continue;
             }
@@ -135,11 +135,11 @@ TEST(LayoutTable, SiblingsOverlapOnlyAlongEdgeStrips) {
 }
 
 TEST(LayoutTable, EachArrayMemberLiesInTheBandOfItsIndex) {
-    for (const ControlSpec& row : window_layout()) {
+    for (const ControlRow& row : window_layout()) {
         if (row.ref.index < 0) {
             continue;
         }
-        const ControlSpec* band = &row;
+        const ControlRow* band = &row;
         while (!(band->container == ControlRef{})) {
             band = find(band->container);
             ASSERT_NE(band, nullptr);
@@ -149,7 +149,7 @@ TEST(LayoutTable, EachArrayMemberLiesInTheBandOfItsIndex) {
 }
 
 TEST(LayoutTable, OnlyTheControlsThatShowTextHaveAFont) {
-    for (const ControlSpec& row : window_layout()) {
+    for (const ControlRow& row : window_layout()) {
         const bool shows_text = row.kind == ControlKind::Label ||
                                 row.kind == ControlKind::OptionButton ||
                                 row.kind == ControlKind::CommandButton ||
@@ -167,7 +167,7 @@ TEST(LayoutTable, OnlyTheControlsThatShowTextHaveAFont) {
 
 TEST(LayoutTable, OnlyOption5AndOption1AreSelected) {
     std::set<std::string> selected;
-    for (const ControlSpec& row : window_layout()) {
+    for (const ControlRow& row : window_layout()) {
         if (row.selected) {
             selected.insert(object_name(row.ref));
         }
@@ -186,7 +186,7 @@ TEST(LayoutTable, EachOptionGroupHoldsOnlyItsOwnButtons) {
     };
     // Everything a group frame holds, and every option button wherever it is.
     std::map<std::string, std::set<std::string>> actual;
-    for (const ControlSpec& row : window_layout()) {
+    for (const ControlRow& row : window_layout()) {
         const std::string container = object_name(row.container);
         if (row.kind == ControlKind::OptionButton || groups.contains(container)) {
             actual[container].insert(object_name(row.ref));
@@ -199,7 +199,7 @@ TEST(LayoutTable, BandLettersAreRedBoldGothicCentred) {
     const std::map<std::string_view, std::string_view> letters{
         {"Label2", "A"}, {"Label3", "B"}, {"Label4", "C"}, {"Label5", "D"}, {"Label6", "E"}};
     for (const auto& [name, letter] : letters) {
-        const ControlSpec* row = find({name});
+        const ControlRow* row = find({name});
         ASSERT_NE(row, nullptr) << name;
         EXPECT_EQ(row->caption, letter);
         EXPECT_EQ(row->fore, Colour{0x0000FF}) << name;
@@ -224,7 +224,7 @@ class LayoutRow : public testing::TestWithParam<SpotCheck> {};
 
 TEST_P(LayoutRow, MatchesTheWindowLayout) {
     const SpotCheck& want = GetParam();
-    const ControlSpec* row = find(want.ref);
+    const ControlRow* row = find(want.ref);
     ASSERT_NE(row, nullptr);
     EXPECT_EQ(row->container, want.container);
     EXPECT_EQ(row->caption, want.caption);

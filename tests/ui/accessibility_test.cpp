@@ -46,12 +46,12 @@ protected:
 std::unique_ptr<MainWindow> EveryControl::window_;
 
 TEST_P(EveryControl, ReachesTheScreenReaderWithItsName) {
-    const ControlSpec& spec = window_layout()[static_cast<std::size_t>(GetParam())];
-    QWidget* widget = child(*window_, object_name(spec.ref));
+    const ControlRow& entry = window_layout()[static_cast<std::size_t>(GetParam())];
+    QWidget* widget = child(*window_, object_name(entry.ref));
     ASSERT_NE(widget, nullptr);
     const std::string name = spoken(widget, QAccessible::Name);
     EXPECT_FALSE(name.empty());
-    EXPECT_EQ(name, accessible_name(spec.ref));
+    EXPECT_EQ(name, accessible_name(entry.ref));
 }
 
 INSTANTIATE_TEST_SUITE_P(Accessibility, EveryControl, testing::Range(0, 72), [](const auto& row) {

@@ -21,11 +21,11 @@ namespace {
 
 // The controls that take the focus, in the layout's tab order; labels and
 // frames take no part.
-std::vector<const ControlSpec*> focus_order() {
-    std::vector<const ControlSpec*> order;
-    for (const ControlSpec& spec : window_layout()) {
-        if (spec.kind != ControlKind::Label && spec.kind != ControlKind::Frame) {
-            order.push_back(&spec);
+std::vector<const ControlRow*> focus_order() {
+    std::vector<const ControlRow*> order;
+    for (const ControlRow& entry : window_layout()) {
+        if (entry.kind != ControlKind::Label && entry.kind != ControlKind::Frame) {
+            order.push_back(&entry);
         }
     }
     std::sort(order.begin(), order.end(), [](const auto* a, const auto* b) { return a->tab < b->tab; });
@@ -36,20 +36,20 @@ std::vector<const ControlSpec*> focus_order() {
 // of option buttons is one stop, entered at its first button in the walk's
 // direction; the arrow keys move within it.
 std::vector<std::string> tab_stops(bool forwards = true) {
-    std::vector<const ControlSpec*> order = focus_order();
+    std::vector<const ControlRow*> order = focus_order();
     if (!forwards) {
         std::reverse(order.begin(), order.end());
     }
     std::vector<std::string> stops;
-    const ControlSpec* previous = nullptr;
-    for (const ControlSpec* spec : order) {
-        const bool same_group = previous != nullptr && spec->kind == ControlKind::OptionButton &&
+    const ControlRow* previous = nullptr;
+    for (const ControlRow* entry : order) {
+        const bool same_group = previous != nullptr && entry->kind == ControlKind::OptionButton &&
                                 previous->kind == ControlKind::OptionButton &&
-                                spec->container == previous->container;
+                                entry->container == previous->container;
         if (!same_group) {
-            stops.push_back(object_name(spec->ref));
+            stops.push_back(object_name(entry->ref));
         }
-        previous = spec;
+        previous = entry;
     }
     return stops;
 }

@@ -19,9 +19,9 @@ bool takes_focus(ControlKind kind) {
 // The names of the focusable controls, in the order of their tab indexes.
 std::vector<std::string> tab_order_of_the_layout() {
     std::vector<std::pair<int, std::string>> stops;
-    for (const ControlSpec& spec : window_layout()) {
-        if (takes_focus(spec.kind)) {
-            stops.emplace_back(spec.tab, object_name(spec.ref));
+    for (const ControlRow& entry : window_layout()) {
+        if (takes_focus(entry.kind)) {
+            stops.emplace_back(entry.tab, object_name(entry.ref));
         }
     }
     std::sort(stops.begin(), stops.end());
@@ -61,11 +61,11 @@ TEST_F(WindowTest, FocusChainStartsWithThePlotsThenReset) {
 }
 
 TEST_F(WindowTest, LabelsAndFramesNeverTakeFocus) {
-    for (const ControlSpec& spec : window_layout()) {
-        if (takes_focus(spec.kind)) {
+    for (const ControlRow& entry : window_layout()) {
+        if (takes_focus(entry.kind)) {
             continue;
         }
-        const std::string name = object_name(spec.ref);
+        const std::string name = object_name(entry.ref);
         const QWidget* widget = control(name.c_str());
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus) << name;

@@ -50,12 +50,12 @@ void name_controls_for_screen_readers(QWidget& window) {
     // Qt keeps one copy of a factory however often it is installed.
     QAccessible::installFactory(own_widget_interface);
 
-    for (const ControlSpec& spec : window_layout()) {
-        const QString object = QString::fromStdString(object_name(spec.ref));
+    for (const ControlRow& entry : window_layout()) {
+        const QString object = QString::fromStdString(object_name(entry.ref));
         auto* control = window.findChild<QWidget*>(object);
         if (control == nullptr) {
             throw std::logic_error("the window has no control " + object.toStdString());
         }
-        control->setAccessibleName(QString::fromStdString(accessible_name(spec.ref)));
+        control->setAccessibleName(QString::fromStdString(accessible_name(entry.ref)));
     }
 }

@@ -45,28 +45,28 @@ Qt::Alignment alignment_of(TextAlign align) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-QWidget* create(const ControlSpec& spec, QWidget* parent) {
+QWidget* create(const ControlRow& entry, QWidget* parent) {
     const QString caption =
-        QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
-    switch (spec.kind) {
+        QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size()));
+    switch (entry.kind) {
     case ControlKind::Frame:
         return new QGroupBox(caption, parent);
     case ControlKind::Label: {
         QLabel* label =
-            shows_a_value(spec.ref) ? new ValueLabel(parent) : new QLabel(caption, parent);
-        label->setAlignment(alignment_of(spec.align));
+            shows_a_value(entry.ref) ? new ValueLabel(parent) : new QLabel(caption, parent);
+        label->setAlignment(alignment_of(entry.align));
         return label;
     }
     case ControlKind::OptionButton: {
         auto* button = new OptionButtonWidget(parent);
         button->setText(caption);
-        button->setChecked(spec.selected);
+        button->setChecked(entry.selected);
         return button;
     }
     case ControlKind::CommandButton:
         return new QPushButton(caption, parent);
     case ControlKind::PictureBox:
-        return new PictureBoxWidget(spec.back.value_or(0xFFFFFF), parent);
+        return new PictureBoxWidget(entry.back.value_or(0xFFFFFF), parent);
     case ControlKind::SpinButton:
         return new SpinButton(parent);
     }
@@ -87,17 +87,17 @@ QStyle* classic_style() {
     return style;
 }
 
-void paint_colours(QWidget& widget, const ControlSpec& spec) {
+void paint_colours(QWidget& widget, const ControlRow& entry) {
     // Only the roles the control itself paints with (Button for an option
     // button, Window for a frame or label): palettes are inherited, and a
     // panel's Button role would tint the spinners and RESET inside it.
     QPalette palette = widget.palette();
-    if (spec.back && spec.kind != ControlKind::PictureBox) {
-        palette.setColor(widget.backgroundRole(), to_qcolor(*spec.back));
+    if (entry.back && entry.kind != ControlKind::PictureBox) {
+        palette.setColor(widget.backgroundRole(), to_qcolor(*entry.back));
         widget.setAutoFillBackground(true);
     }
-    if (spec.fore) {
-        palette.setColor(widget.foregroundRole(), to_qcolor(*spec.fore));
+    if (entry.fore) {
+        palette.setColor(widget.foregroundRole(), to_qcolor(*entry.fore));
     }
     widget.setPalette(palette);
 }
@@ -108,35 +108,35 @@ void build_window_controls(QWidget& window) {
     std::map<std::string, QWidget*> containers;
     std::vector<std::pair<int, QWidget*>> focus_order;
 
-    for (const ControlSpec& spec : window_layout()) {
+    for (const ControlRow& entry : window_layout()) {
         QWidget* parent =
-            spec.container.name.empty() ? &window : containers.at(object_name(spec.container));
-        QWidget* widget = create(spec, parent);
-        const std::string name = object_name(spec.ref);
+            entry.container.name.empty() ? &window : containers.at(object_name(entry.container));
+        QWidget* widget = create(entry, parent);
+        const std::string name = object_name(entry.ref);
         widget->setObjectName(QString::fromStdString(name));
         // In a picture box the origin is the drawing area's corner, inside its border.
         const int inset =
             qobject_cast<PictureBoxWidget*>(parent) != nullptr ? PictureBoxWidget::kBorder : 0;
-        widget->setGeometry(inset + px(spec.left), inset + px(spec.top), px(spec.width),
-                            px(spec.height));
-        paint_colours(*widget, spec);
-        if (spec.kind == ControlKind::Frame || spec.kind == ControlKind::OptionButton) {
+        widget->setGeometry(inset + px(entry.left), inset + px(entry.top), px(entry.width),
+                            px(entry.height));
+        paint_colours(*widget, entry);
+        if (entry.kind == ControlKind::Frame || entry.kind == ControlKind::OptionButton) {
             if (QStyle* classic = classic_style()) {
                 widget->setStyle(classic);
             }
         }
-        if (spec.kind == ControlKind::PictureBox) {
+        if (entry.kind == ControlKind::PictureBox) {
             // A plot is a stop in the tab order, and a click also focuses it.
             widget->setFocusPolicy(Qt::StrongFocus);
         }
-        if (spec.font != FontId::None) {
-            widget->setFont(font_for(spec.font));
+        if (entry.font != FontId::None) {
+            widget->setFont(font_for(entry.font));
         }
-        if (spec.kind == ControlKind::Frame || spec.kind == ControlKind::PictureBox) {
+        if (entry.kind == ControlKind::Frame || entry.kind == ControlKind::PictureBox) {
             containers[name] = widget;
         }
         if (widget->focusPolicy() != Qt::NoFocus) {
-            focus_order.emplace_back(spec.tab, widget);
+            focus_order.emplace_back(entry.tab, widget);
         }
     }
 
