@@ -4,6 +4,7 @@
 #include "ui/layout.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/colour.h"
+#include "ui/qt/fonts.h"
 #include "ui/qt/keyboard.h"
 #include "ui/qt/option_button_widget.h"
 #include "ui/qt/picture_box_widget.h"
@@ -36,6 +37,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     palette.setColor(QPalette::Window, to_qcolor(kSilver));
     setPalette(palette);
     setAutoFillBackground(true);
+    // Every control that shows text sets its own font; this one only spares
+    // loading a default face that nothing on screen would use.
+    setFont(font_for(FontId::Times));
 
     build_window_controls(*this);
     name_controls_for_screen_readers(*this);
