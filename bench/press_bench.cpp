@@ -36,6 +36,16 @@ private:
     std::array<PictureBoxWidget*, 5> plots_{};
 };
 
+// Alternating keeps the amplitude of B at 5 and 6: every press is accepted.
+void press_amplitude(Form1& form, bool& up) {
+    if (up) {
+        form.SpinButton3_SpinUp(1);
+    } else {
+        form.SpinButton3_SpinDown(1);
+    }
+    up = !up;
+}
+
 void AmplitudePress(benchmark::State& state) {
     MainWindow window;
     Plots plots(window);
@@ -44,13 +54,7 @@ void AmplitudePress(benchmark::State& state) {
     form.settings.freq[1] = 30;
     bool up = true;
     for (auto _ : state) {
-        // Alternating keeps the amplitude at 5 and 6: every press is accepted.
-        if (up) {
-            form.SpinButton3_SpinUp(1);
-        } else {
-            form.SpinButton3_SpinDown(1);
-        }
-        up = !up;
+        press_amplitude(form, up);
         plots.finish();
     }
 }
@@ -65,12 +69,7 @@ void AmplitudePressLogicOnly(benchmark::State& state) {
     form.settings.freq[1] = 30;
     bool up = true;
     for (auto _ : state) {
-        if (up) {
-            form.SpinButton3_SpinUp(1);
-        } else {
-            form.SpinButton3_SpinDown(1);
-        }
-        up = !up;
+        press_amplitude(form, up);
     }
 }
 BENCHMARK(AmplitudePressLogicOnly);

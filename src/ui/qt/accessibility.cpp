@@ -1,7 +1,5 @@
 #include "ui/qt/accessibility.h"
 
-#include "ui/accessible_names.h"
-#include "ui/layout.h"
 #include "ui/qt/picture_box_widget.h"
 #include "ui/qt/spin_button.h"
 #include "ui/qt/value_label.h"
@@ -9,9 +7,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QWidget>
-
-#include <stdexcept>
-#include <string>
 
 namespace {
 
@@ -46,16 +41,6 @@ QAccessibleInterface* own_widget_interface(const QString& class_name, QObject* o
 
 } // namespace
 
-void name_controls_for_screen_readers(QWidget& window) {
-    // Qt keeps one copy of a factory however often it is installed.
+void install_accessible_interfaces() {
     QAccessible::installFactory(own_widget_interface);
-
-    for (const ControlRow& entry : window_layout()) {
-        const QString object = QString::fromStdString(object_name(entry.ref));
-        auto* control = window.findChild<QWidget*>(object);
-        if (control == nullptr) {
-            throw std::logic_error("the window has no control " + object.toStdString());
-        }
-        control->setAccessibleName(QString::fromStdString(accessible_name(entry.ref)));
-    }
 }

@@ -1,9 +1,7 @@
 #pragma once
 
-class QWidget;
-
-// Gives every control of the layout its spoken name, and lets a screen reader
+// Lets a screen reader announce the program's own widgets by their kind, and
 // read the current text of the labels that show values: their spoken name
 // says what the value is, so the text itself is offered as the value and,
 // for the desktop's accessibility bus, as the description.
-void name_controls_for_screen_readers(QWidget& window);
+void install_accessible_interfaces();

@@ -4,8 +4,12 @@
 
 #include <QColor>
 
-// Colours arrive as 0x00BBGGRR: red in the low byte.
+// Colours arrive as 0x00BBGGRR: red in the low byte. As a 32-bit pixel, for
+// writing into an image directly:
+inline QRgb to_argb(Colour c) {
+    return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
+
 inline QColor to_qcolor(Colour c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
+    return QColor::fromRgb(to_argb(c));
 }

@@ -2,10 +2,8 @@
 
 #include "ui/form1.h"
 #include "ui/layout.h"
-#include "ui/qt/accessibility.h"
 #include "ui/qt/colour.h"
 #include "ui/qt/fonts.h"
-#include "ui/qt/keyboard.h"
 #include "ui/qt/option_button_widget.h"
 #include "ui/qt/picture_box_widget.h"
 #include "ui/qt/spin_button.h"
@@ -42,8 +40,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setFont(font_for(FontId::Times));
 
     build_window_controls(*this);
-    name_controls_for_screen_readers(*this);
-    press_buttons_with_enter(*this);
     form_ = std::make_unique<Form1>(controls());
     connectEvents();
 

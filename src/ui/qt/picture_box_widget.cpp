@@ -13,10 +13,6 @@
 
 namespace {
 
-quint32 argb(Colour c) {
-    return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-}
-
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
 // A plot's fractions to its image's pixels. Within the image flooring is
@@ -129,7 +125,7 @@ void PictureBoxWidget::clearIfBlank() {
     blank_ = false;
     if (inkTop_ <= inkBottom_) {
         bits_ = reinterpret_cast<quint32*>(image_.bits());
-        const quint32 colour = argb(background_);
+        const quint32 colour = to_argb(background_);
         const qsizetype stride = image_.bytesPerLine() / 4;
         quint32* first = bits_ + static_cast<qsizetype>(inkTop_) * stride;
         const qsizetype rows = inkBottom_ - inkTop_ + 1;
@@ -238,7 +234,7 @@ void PictureBoxWidget::rasterize(PixelLines& target, const Stroke& s, PixelPoint
     const int bottom = std::min(target.height() - 1, std::max(a.row, b.row) + 1);
     inkTop = std::min(inkTop, top);
     inkBottom = std::max(inkBottom, bottom);
-    const quint32 colour = argb(s.colour);
+    const quint32 colour = to_argb(s.colour);
     if (s.point) {
         target.point(a.col, a.row, colour);
     } else if (s.style == LineStyle::Dotted) {

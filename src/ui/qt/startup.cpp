@@ -1,5 +1,6 @@
 #include "ui/qt/startup.h"
 
+#include "ui/qt/accessibility.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/program_icon.h"
 
@@ -48,4 +49,5 @@ void prepare_application(QApplication& app) {
     app.setDesktopFileName(QStringLiteral("wave-synthesis"));
     app.setWindowIcon(program_icon());
     register_font_substitutes();
+    install_accessible_interfaces();
 }

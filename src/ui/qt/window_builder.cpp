@@ -1,5 +1,6 @@
 #include "ui/qt/window_builder.h"
 
+#include "ui/accessible_names.h"
 #include "ui/layout.h"
 #include "ui/qt/colour.h"
 #include "ui/qt/fonts.h"
@@ -63,8 +64,12 @@ QWidget* create(const ControlRow& entry, QWidget* parent) {
         button->setChecked(entry.selected);
         return button;
     }
-    case ControlKind::CommandButton:
-        return new QPushButton(caption, parent);
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(caption, parent);
+        // Enter and Return press it too, not only Space.
+        button->setAutoDefault(true);
+        return button;
+    }
     case ControlKind::PictureBox:
         return new PictureBoxWidget(entry.back.value_or(0xFFFFFF), parent);
     case ControlKind::SpinButton:
@@ -114,6 +119,7 @@ void build_window_controls(QWidget& window) {
         QWidget* widget = create(entry, parent);
         const std::string name = object_name(entry.ref);
         widget->setObjectName(QString::fromStdString(name));
+        widget->setAccessibleName(QString::fromStdString(accessible_name(entry.ref)));
         // In a picture box the origin is the drawing area's corner, inside its border.
         const int inset =
             qobject_cast<PictureBoxWidget*>(parent) != nullptr ? PictureBoxWidget::kBorder : 0;
