@@ -1,5 +1,6 @@
 #include "ui/qt/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace {
@@ -8,6 +9,21 @@ const QString kTimes = QStringLiteral("Times New Roman");
 const QString kGothicP = QStringLiteral("ＭＳ Ｐゴシック");
 const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 
+// The named face when it is installed, else its first installed stand-in.
+// Asking Qt for a family it does not know makes it sort fontconfig's whole
+// fallback list first, a few milliseconds per family at start-up.
+QString installed(const QString& family, const QStringList& known) {
+    if (known.contains(family, Qt::CaseInsensitive)) {
+        return family;
+    }
+    for (const QString& standin : QFont::substitutes(family)) {
+        if (known.contains(standin, Qt::CaseInsensitive)) {
+            return standin;
+        }
+    }
+    return family;
+}
+
 QFont make_font(const QString& family, int pixels, bool bold, bool italic) {
     QFont font(family);
     // Pixel sizes keep text and layout in step on every screen: 9.75 pt and
@@ -15,6 +31,9 @@ QFont make_font(const QString& family, int pixels, bool bold, bool italic) {
     font.setPixelSize(pixels);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setItalic(italic);
+    // Every caption and value is ASCII, which any face covers; without
+    // merging Qt skips building a fallback list for each face.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
@@ -23,23 +42,29 @@ QFont make_font(const QString& family, int pixels, bool bold, bool italic) {
 void register_font_substitutes() {
     // Debian ships no alias for the two Gothic names: without one Qt would
     // fall back to a Latin sans face.
-    QFont::insertSubstitutions(kTimes, QStringList{QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(kGothicP, QStringList{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(
+        kTimes, QStringList{QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(
+        kGothicP, QStringList{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
     QFont::insertSubstitutions(kGothic, QStringList{QStringLiteral("IPAGothic")});
 }
 
 QFont font_for(FontId id) {
+    static const QStringList known = QFontDatabase::families();
+    static const QString times = installed(kTimes, known);
+    static const QString gothicP = installed(kGothicP, known);
+    static const QString gothic = installed(kGothic, known);
     switch (id) {
     case FontId::Times:
-        return make_font(kTimes, 13, false, false);
+        return make_font(times, 13, false, false);
     case FontId::TimesItalic:
-        return make_font(kTimes, 13, false, true);
+        return make_font(times, 13, false, true);
     case FontId::TimesSmall:
-        return make_font(kTimes, 11, false, false);
+        return make_font(times, 11, false, false);
     case FontId::GothicP:
-        return make_font(kGothicP, 13, false, false);
+        return make_font(gothicP, 13, false, false);
     case FontId::GothicBold:
-        return make_font(kGothic, 13, true, false);
+        return make_font(gothic, 13, true, false);
     case FontId::None:
         break;
     }
