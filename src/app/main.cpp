@@ -1,4 +1,5 @@
 #include "ui/qt/main_window.h"
+#include "ui/qt/program_icon.h"
 #include "ui/qt/startup.h"
 
 #include <QApplication>
@@ -10,9 +11,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "wave-synthesis: %s\n", problem);
         return 2;
     }
+    std::thread font_configuration = read_font_configuration();
     QApplication app(argc, argv);
+    font_configuration.join();
     prepare_application(app);
     MainWindow window;
+    give_icon_after_first_frame(window);
     window.show();
     return QApplication::exec();
 }

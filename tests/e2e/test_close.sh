@@ -51,7 +51,12 @@ PY
 is() { [ "$1" = "$2" ] || { echo "     got '$1', expected '$2'"; return 1; }; }
 
 start_app "$app"
-icon=$(xprop -id "$WINDOW" _NET_WM_ICON)
+# The icon comes just after the first frame.
+icon=
+for _ in $(seq 50); do
+  icon=$(xprop -id "$WINDOW" _NET_WM_ICON 2>/dev/null) && grep -q "Icon (64 x 64)" <<<"$icon" && break
+  sleep 0.1
+done
 for size in 16 24 32 48 64; do
   check "window icon $size x $size" grep -q "Icon ($size x $size)" <<<"$icon"
 done

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QTest>
+#include <QWidget>
 
 namespace {
 
@@ -25,5 +28,21 @@ TEST_P(ProgramIcon, HasAPictureDrawnForTheSize) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ProgramIcon, testing::Values(16, 24, 32, 48, 64),
                          [](const auto& row) { return "Px" + std::to_string(row.param); });
+
+// The icon waits for the first frame, and then the whole program has it.
+TEST(ProgramIconTiming, ComesOnceTheWindowHasBeenPainted) {
+    QApplication::setWindowIcon(QIcon());
+    QWidget window;
+    window.resize(40, 30);
+    give_icon_after_first_frame(window);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QApplication::windowIcon().isNull());
+
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }));
+    EXPECT_EQ(QApplication::windowIcon().availableSizes().size(), 5);
+    EXPECT_EQ(window.windowIcon().availableSizes(), QApplication::windowIcon().availableSizes());
+}
 
 } // namespace

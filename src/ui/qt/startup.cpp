@@ -2,12 +2,11 @@
 
 #include "ui/qt/accessibility.h"
 #include "ui/qt/fonts.h"
-#include "ui/qt/program_icon.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStyleFactory>
 
+#include <fontconfig/fontconfig.h>
 #include <xcb/xcb.h>
 
 #include <cstdlib>
@@ -47,7 +46,10 @@ void prepare_application(QApplication& app) {
     app.setApplicationDisplayName(QStringLiteral("波の合成"));
     // Matches the installed wave-synthesis.desktop, so docks group the window under it.
     app.setDesktopFileName(QStringLiteral("wave-synthesis"));
-    app.setWindowIcon(program_icon());
     register_font_substitutes();
     install_accessible_interfaces();
+}
+
+std::thread read_font_configuration() {
+    return std::thread([] { FcInit(); });
 }

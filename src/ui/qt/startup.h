@@ -1,5 +1,7 @@
 #pragma once
 
+#include <thread>
+
 class QApplication;
 
 // Why the program cannot open a window here, or nullptr when it can. Asked
@@ -8,3 +10,8 @@ const char* missing_display();
 
 // Style, fonts and names shared by the program and the widget tests.
 void prepare_application(QApplication& app);
+
+// Fontconfig parses some forty files of configuration before the first text
+// can be drawn; started before QApplication, that runs on the second core
+// while Qt connects to the display. Join it before building the window.
+std::thread read_font_configuration();
