@@ -20,11 +20,12 @@ void Form1::get_curve(std::int16_t index) {
     draw_time_axis(plot, s);
 
     plot.ForeColor(kWaveRed);
-    draw_samples(plot, s, [&s, k](double x) {
-        const float f = s.freq.at(k) / 10.0f;
-        const double arg = static_cast<double>(f) * x;
-        const double w = s.is_cos.at(k) != 0 ? std::cos(arg) : std::sin(arg);
-        const double a = s.amp.at(k) / 10.0;
+    const auto f = static_cast<double>(s.freq.at(k) / 10.0f);
+    const double a = s.amp.at(k) / 10.0;
+    const bool cosine = s.is_cos.at(k) != 0;
+    draw_samples(plot, s, [f, a, cosine](double x) {
+        const double arg = f * x;
+        const double w = cosine ? std::cos(arg) : std::sin(arg);
         return a * w;
     });
 }

@@ -1,6 +1,7 @@
 #include "plot/plot_parts.h"
 #include "ui/form1.h"
 
+#include <array>
 #include <cmath>
 
 void Form1::get_curve2() {
@@ -16,15 +17,26 @@ void Form1::get_curve2() {
 
     plot.DrawStyle(LineStyle::Solid);
     plot.ForeColor(kSumBlue);
-    draw_samples(plot, s, [&s](double x) {
+    // Each term's amplitude and frequency, worked out once rather than per sample.
+    struct Term {
+        double amplitude;
+        double frequency;
+        bool cosine;
+    };
+    std::array<Term, 4> terms{};
+    const std::size_t count = s.last_comp < 0 ? 0 : static_cast<std::size_t>(s.last_comp) + 1;
+    for (std::size_t i = 0; i < count; ++i) {
+        terms.at(i) = {s.amp.at(i) / 10.0, static_cast<double>(s.freq.at(i) / 10.0f),
+                       s.is_cos.at(i) != 0};
+    }
+    draw_samples(plot, s, [&terms, count](double x) {
         // The running sum is single precision; each term is double.
         float y = 0.0f;
-        for (std::int16_t k = 0; k <= s.last_comp; ++k) {
-            const auto i = static_cast<std::size_t>(k);
-            const double a = s.amp.at(i) / 10.0;
-            const float f = s.freq.at(i) / 10.0f;
-            const double arg = static_cast<double>(f) * x;
-            const double term = s.is_cos.at(i) != 0 ? a * std::cos(arg) : a * std::sin(arg);
+        for (std::size_t i = 0; i < count; ++i) {
+            const Term& t = terms[i];
+            const double arg = t.frequency * x;
+            const double term =
+                t.cosine ? t.amplitude * std::cos(arg) : t.amplitude * std::sin(arg);
             y = static_cast<float>(static_cast<double>(y) + term);
         }
         return static_cast<double>(y);
