@@ -38,8 +38,7 @@ PictureBoxWidget::PictureBoxWidget(Colour background, QWidget* parent)
 
 PictureBoxWidget::~PictureBoxWidget() = default;
 
-QSize PictureBoxWidget::deviceSize() const {
-    const qreal ratio = devicePixelRatioF();
+QSize PictureBoxWidget::deviceSize(qreal ratio) const {
     const int w = std::max(1, width() - 2 * kBorder);
     const int h = std::max(1, height() - 2 * kBorder);
     return {static_cast<int>(std::lround(w * ratio)), static_cast<int>(std::lround(h * ratio))};
@@ -48,8 +47,9 @@ QSize PictureBoxWidget::deviceSize() const {
 void PictureBoxWidget::renewImage() {
     bits_ = nullptr;
     blank_ = false;
-    image_ = QImage(deviceSize(), QImage::Format_RGB32);
-    image_.setDevicePixelRatio(devicePixelRatioF());
+    const qreal ratio = devicePixelRatioF();
+    image_ = QImage(deviceSize(ratio), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
     image_.fill(to_qcolor(background_));
     inkTop_ = image_.height();
     inkBottom_ = -1;
@@ -81,7 +81,9 @@ void PictureBoxWidget::changed() {
 // A hidden widget hears of its new size only when shown; plots are drawn
 // before that, so every entry point checks.
 void PictureBoxWidget::fitImage() {
-    if (deviceSize() != image_.size() || image_.devicePixelRatio() != devicePixelRatioF()) {
+    // Asked once: the ratio comes from the screen, a walk up to the window.
+    const qreal ratio = devicePixelRatioF();
+    if (deviceSize(ratio) != image_.size() || image_.devicePixelRatio() != ratio) {
         renewImage();
     }
 }
@@ -156,7 +158,7 @@ void PictureBoxWidget::PSet(float x, float y) {
 }
 
 int PictureBoxWidget::PixelColumns() const {
-    return deviceSize().width();
+    return deviceSize(devicePixelRatioF()).width();
 }
 
 // A wave arrives one sample at a time between computations of the next; it

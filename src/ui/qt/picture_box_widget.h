@@ -53,7 +53,7 @@ private:
         bool point;
     };
 
-    QSize deviceSize() const;
+    QSize deviceSize(qreal ratio) const;
     void renewImage();
     void fitImage();
     void changed();
