@@ -36,7 +36,7 @@ bench: deps
 measure: deps
 	cmake --preset release
 	cmake --build --preset release --target wave-synthesis bare_window first_frame
-	bash tools/measure-startup.sh
+	bash tools/measure-startup.sh 31
 
 asan:
 	$(MAKE) test PRESET=asan
