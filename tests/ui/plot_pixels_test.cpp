@@ -258,6 +258,47 @@ TEST(PixelLines, EverySegmentOfASmallGridEqualsQPainter) {
     EXPECT_EQ(differing, 0) << "of " << segments;
 }
 
+// A run of columns drawn row by row gives what a dotted line in each column
+// gives, for every placement on and around a small image.
+TEST(PixelLines, DottedColumnsEqualOneDottedLinePerColumn) {
+    const int w = 9;
+    const int h = 7;
+    const auto image = [&] {
+        QImage i(w, h, QImage::Format_RGB32);
+        i.fill(Qt::white);
+        return i;
+    };
+    const auto lines = [&](QImage& i) {
+        return PixelLines(reinterpret_cast<quint32*>(i.bits()), i.bytesPerLine() / 4, w, h);
+    };
+    std::vector<int> ends;
+    for (int y = -4; y <= h + 3; ++y) {
+        ends.push_back(y);
+    }
+    ends.insert(ends.end(), {-1000, 1000});
+    int differing = 0;
+    for (int left = -3; left <= w + 1; ++left) {
+        for (int right = left; right <= w + 2; ++right) {
+            for (const int y1 : ends) {
+                for (const int y2 : ends) {
+                    QImage expected = image();
+                    PixelLines one = lines(expected);
+                    for (int x = left; x <= right; ++x) {
+                        one.dotted(x, y1, x, y2, 0xFF00FF00u);
+                    }
+                    QImage drawn = image();
+                    lines(drawn).dottedColumns(left, right, y1, y2, 0xFF00FF00u);
+                    if (drawn != expected && differing++ < 5) {
+                        ADD_FAILURE() << "columns " << left << ".." << right << ", rows " << y1
+                                      << " to " << y2;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
 // Ends far off the image, as a wave of a huge amplitude or frequency gives.
 TEST(PixelLines, FarEndsEqualQPainter) {
     std::mt19937 rng(11);
@@ -366,6 +407,45 @@ TEST(PlotDrawing, ResizedPlotEqualsOneDrawnAtThatSize) {
         draw(direct);
         EXPECT_TRUE(resized.image() == direct.image()) << (waiting ? "waiting" : "drawn");
     }
+}
+
+// A long span's grid, a line in every column, is drawn row by row; taken in
+// the opposite order the lines are drawn one by one. Runs broken by another
+// colour, another length or a solid line must not change a pixel.
+TEST(PlotDrawing, AGridInEveryColumnEqualsOneDrawnLineByLine) {
+    const auto draw = [](PictureBoxWidget& plot, bool backwards) {
+        plot.Scale(0, 10, static_cast<float>(kSum.width()), -10);
+        plot.DrawStyle(LineStyle::Dotted);
+        const int columns = kSum.width();
+        for (int n = 0; n < columns; ++n) {
+            const int col = backwards ? columns - 1 - n : n;
+            plot.ForeColor(col % 97 == 50 ? 0xFF : 0xFF00);
+            const float x = static_cast<float>(col) + 0.5f;
+            const float reach = col % 61 == 30 ? 6.0f : 10.0f;
+            if (col / 40 % 2 == 0) {
+                plot.Line(x, reach, x, -reach);
+            } else {
+                plot.Line(x, -reach, x, reach);
+            }
+        }
+        plot.DrawStyle(LineStyle::Solid);
+        plot.ForeColor(0xFF0000);
+        plot.Line(0, 3, static_cast<float>(columns), -4);
+    };
+    PictureBoxWidget runs(0xFFFFFF, nullptr);
+    runs.resize(kSum + QSize(4, 4));
+    draw(runs, false);
+    PictureBoxWidget single(0xFFFFFF, nullptr);
+    single.resize(kSum + QSize(4, 4));
+    draw(single, true);
+    EXPECT_TRUE(runs.image() == single.image());
+
+    // Cleared and drawn again, the rows the grid covered are clean.
+    runs.Cls();
+    single.Cls();
+    runs.Line(0, 0, 5, 5);
+    single.Line(0, 0, 5, 5);
+    EXPECT_TRUE(runs.image() == single.image());
 }
 
 TEST(PlotDrawing, ALaterColourCoversAnEarlierOneWhereTheyCross) {

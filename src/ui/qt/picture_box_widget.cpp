@@ -189,6 +189,7 @@ void PictureBoxWidget::flush() {
     UserPoint endAt{kNone, kNone};
     UserPoint endFraction{0, 0};
     PixelPoint end{0, 0};
+    ColumnRun run;
     for (std::size_t i = drawn_; i < strokes_.size(); ++i) {
         Stroke& s = strokes_[i];
         const UserPoint to{(s.x2 - left) / w, (s.y2 - top) / h};
@@ -211,8 +212,18 @@ void PictureBoxWidget::flush() {
         s.y1 = from.y;
         s.x2 = to.x;
         s.y2 = to.y;
+        // A run's lines share their rows, so its first line marked the ink.
+        if (run.extend(s, a, b)) {
+            continue;
+        }
+        run.draw(target);
+        if (run.start(s, a, b)) {
+            widenInk(a, b, rows, inkTop, inkBottom);
+            continue;
+        }
         rasterize(target, s, a, b, inkTop, inkBottom);
     }
+    run.draw(target);
     inkTop_ = inkTop;
     inkBottom_ = inkBottom;
     drawn_ = strokes_.size();
@@ -227,15 +238,41 @@ PixelLines PictureBoxWidget::pixels() {
     return {bits_, image_.bytesPerLine() / 4, image_.width(), image_.height()};
 }
 
+void PictureBoxWidget::widenInk(PixelPoint a, PixelPoint b, int rows, int& inkTop, int& inkBottom) {
+    // A pixel of a segment lies at most one row beyond its ends' rows.
+    inkTop = std::min(inkTop, std::max(0, std::min(a.row, b.row) - 1));
+    inkBottom = std::max(inkBottom, std::min(rows - 1, std::max(a.row, b.row) + 1));
+}
+
+bool PictureBoxWidget::ColumnRun::start(const Stroke& s, PixelPoint a, PixelPoint b) {
+    if (s.style != LineStyle::Dotted || s.point || a.col != b.col || a.row == b.row) {
+        return false;
+    }
+    *this = {a.col, a.col, a.row, b.row, s.colour};
+    return true;
+}
+
+bool PictureBoxWidget::ColumnRun::extend(const Stroke& s, PixelPoint a, PixelPoint b) {
+    if (right < left || s.style != LineStyle::Dotted || s.point || a.col != right + 1 ||
+        b.col != a.col || a.row != row1 || b.row != row2 || s.colour != colour) {
+        return false;
+    }
+    right = a.col;
+    return true;
+}
+
+void PictureBoxWidget::ColumnRun::draw(PixelLines& target) {
+    if (left <= right) {
+        target.dottedColumns(left, right, row1, row2, to_argb(colour));
+        right = left - 1;
+    }
+}
+
 // Straight into the pixels, with the pixels QPainter would give: through
 // QPainter each two-pixel segment of a wave cost several times its sample.
 void PictureBoxWidget::rasterize(PixelLines& target, const Stroke& s, PixelPoint a, PixelPoint b,
                                  int& inkTop, int& inkBottom) {
-    // A pixel of a segment lies at most one row beyond its ends' rows.
-    const int top = std::max(0, std::min(a.row, b.row) - 1);
-    const int bottom = std::min(target.height() - 1, std::max(a.row, b.row) + 1);
-    inkTop = std::min(inkTop, top);
-    inkBottom = std::max(inkBottom, bottom);
+    widenInk(a, b, target.height(), inkTop, inkBottom);
     const quint32 colour = to_argb(s.colour);
     if (s.point) {
         target.point(a.col, a.row, colour);

@@ -53,6 +53,21 @@ private:
         bool point;
     };
 
+    // Dotted vertical lines with the same ends and colour in neighbouring
+    // columns, one after another: the grid of a long span. Drawn together,
+    // row by row, before the next stroke that is not one of them.
+    struct ColumnRun {
+        int left = 0;
+        int right = -1; // empty while right < left
+        int row1 = 0;
+        int row2 = 0;
+        Colour colour = 0;
+
+        bool start(const Stroke& s, PixelPoint a, PixelPoint b);
+        bool extend(const Stroke& s, PixelPoint a, PixelPoint b);
+        void draw(PixelLines& target);
+    };
+
     QSize deviceSize(qreal ratio) const;
     void renewImage();
     void fitImage();
@@ -61,6 +76,7 @@ private:
     void addStroke(double x1, double y1, double x2, double y2, bool point);
     void flush();
     PixelLines pixels();
+    static void widenInk(PixelPoint a, PixelPoint b, int rows, int& inkTop, int& inkBottom);
     static void rasterize(PixelLines& target, const Stroke& stroke, PixelPoint a, PixelPoint b,
                           int& inkTop, int& inkBottom);
 

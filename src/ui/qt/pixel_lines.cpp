@@ -1,5 +1,6 @@
 #include "ui/qt/pixel_lines.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <utility>
@@ -55,6 +56,38 @@ void PixelLines::segment(int x1, int y1, int x2, int y2, quint32 colour, bool do
     double fy2 = y2;
     if (clip(fx1, fy1, fx2, fy2)) {
         walk(to_26_6(fx1), to_26_6(fy1), to_26_6(fx2), to_26_6(fy2), colour, dotted);
+    }
+}
+
+void PixelLines::dottedColumns(int left, int right, int y1, int y2, quint32 colour) {
+    // Only a line within reach of the edges is walked without clipping, and
+    // only then are its rows the same in every column.
+    auto near = [](int v, int size) { return v >= -1 && v <= size + 1; };
+    if (y1 == y2 || !near(y1, height_) || !near(y2, height_)) {
+        for (int x = left; x <= right; ++x) {
+            dotted(x, y1, x, y2, colour);
+        }
+        return;
+    }
+    // The rows dotted() takes for a vertical line: from the upper end, the
+    // first pixel kept on a dot when walked from the lower one.
+    int along = y1 < y2 ? y1 : y2;
+    const int end = y1 < y2 ? y2 : y1;
+    if (y1 > y2 && (end - along) % 2 == 0) {
+        ++along;
+    }
+    if (along < 0) {
+        along += (-along + 1) / 2 * 2;
+    }
+    const int stop = end < height_ ? end : height_;
+    const int first = left > 0 ? left : 0;
+    const int last = right < width_ - 1 ? right : width_ - 1;
+    if (first > last) {
+        return;
+    }
+    for (; along < stop; along += 2) {
+        quint32* row = pixels_ + static_cast<qsizetype>(along) * stride_;
+        std::fill(row + first, row + last + 1, colour);
     }
 }
 

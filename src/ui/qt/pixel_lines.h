@@ -16,6 +16,11 @@ public:
     void point(int x, int y, quint32 colour);
     void solid(int x1, int y1, int x2, int y2, quint32 colour);
     void dotted(int x1, int y1, int x2, int y2, quint32 colour);
+    // A dotted line from y1 to y2 in every column from left to right, the
+    // same pixels as dotted() column by column, written row by row: a long
+    // span's grid has a line in every column, and walking each one down its
+    // column touches a new cache line per dot.
+    void dottedColumns(int left, int right, int y1, int y2, quint32 colour);
 
     int height() const { return height_; }
 
