@@ -69,8 +69,9 @@ void PixelLines::dottedColumns(int left, int right, int y1, int y2, quint32 colo
         }
         return;
     }
-    // The rows dotted() takes for a vertical line: from the upper end, the
-    // first pixel kept on a dot when walked from the lower one.
+    // The rows dotted() takes in a vertical line: every other row down from
+    // the upper end, one lower when the dots are anchored at a lower start
+    // an even number of rows away.
     int along = y1 < y2 ? y1 : y2;
     const int end = y1 < y2 ? y2 : y1;
     if (y1 > y2 && (end - along) % 2 == 0) {
