@@ -25,6 +25,12 @@ std::int64_t slope_16_16(int across, int along) {
     return static_cast<std::int64_t>(across * 65536 / along);
 }
 
+// Within the one pixel beyond each edge that clipping keeps: such ends are
+// whole pixels already in fixed point, and need no clipping.
+bool near(int v, int size) {
+    return v >= -1 && v <= size + 1;
+}
+
 } // namespace
 
 void PixelLines::point(int x, int y, quint32 colour) {
@@ -44,8 +50,6 @@ void PixelLines::segment(int x1, int y1, int x2, int y2, quint32 colour, bool do
         put(x1, y1, colour);
         return;
     }
-    // Ends within the clipping bounds are whole pixels already in fixed point.
-    auto near = [](int v, int size) { return v >= -1 && v <= size + 1; };
     if (near(x1, width_) && near(x2, width_) && near(y1, height_) && near(y2, height_)) {
         walk(x1 * 64, y1 * 64, x2 * 64, y2 * 64, colour, dotted);
         return;
@@ -62,7 +66,6 @@ void PixelLines::segment(int x1, int y1, int x2, int y2, quint32 colour, bool do
 void PixelLines::dottedColumns(int left, int right, int y1, int y2, quint32 colour) {
     // Only a line within reach of the edges is walked without clipping, and
     // only then are its rows the same in every column.
-    auto near = [](int v, int size) { return v >= -1 && v <= size + 1; };
     if (y1 == y2 || !near(y1, height_) || !near(y2, height_)) {
         for (int x = left; x <= right; ++x) {
             dotted(x, y1, x, y2, colour);
