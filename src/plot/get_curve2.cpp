@@ -1,8 +1,7 @@
 #include "plot/plot_parts.h"
 #include "ui/form1.h"
 
-#include <array>
-#include <cmath>
+#include <vector>
 
 void Form1::get_curve2() {
     PictureBox& plot = *c.Gr;
@@ -17,27 +16,15 @@ void Form1::get_curve2() {
 
     plot.DrawStyle(LineStyle::Solid);
     plot.ForeColor(kSumBlue);
-    // Each term's amplitude and frequency, worked out once rather than per sample.
-    struct Term {
-        double amplitude;
-        double frequency;
-        bool cosine;
-    };
-    std::array<Term, 4> terms{};
-    const std::size_t count = s.last_comp < 0 ? 0 : static_cast<std::size_t>(s.last_comp) + 1;
-    for (std::size_t i = 0; i < count; ++i) {
-        terms.at(i) = {s.amp.at(i) / 10.0, static_cast<double>(s.freq.at(i) / 10.0f),
-                       s.is_cos.at(i) != 0};
+    std::vector<ComponentTerm> terms;
+    for (std::int16_t k = 0; k <= s.last_comp; ++k) {
+        terms.emplace_back(s, static_cast<std::size_t>(k));
     }
-    draw_samples(plot, s, [&terms, count](double x) {
+    draw_samples(plot, s, [&terms](double x) {
         // The running sum is single precision; each term is double.
         float y = 0.0f;
-        for (std::size_t i = 0; i < count; ++i) {
-            const Term& t = terms[i];
-            const double arg = t.frequency * x;
-            const double term =
-                t.cosine ? t.amplitude * std::cos(arg) : t.amplitude * std::sin(arg);
-            y = static_cast<float>(static_cast<double>(y) + term);
+        for (const ComponentTerm& term : terms) {
+            y = static_cast<float>(static_cast<double>(y) + term.at(x));
         }
         return static_cast<double>(y);
     });

@@ -3,6 +3,9 @@
 #include "settings/wave_settings.h"
 #include "ui/controls.h"
 
+#include <cmath>
+#include <cstddef>
+
 inline constexpr Colour kGridGreen = 0xFF00;
 inline constexpr Colour kAxisBlack = 0x0;
 inline constexpr Colour kWaveRed = 0xFF;
@@ -18,6 +21,23 @@ void draw_second_lines(PictureBox& plot, const WaveSettings& s);
 
 // Solid black line along y = 0 across the plot.
 void draw_time_axis(PictureBox& plot, const WaveSettings& s);
+
+// One component's term of a sample, its amplitude and frequency worked out
+// once rather than per sample: amp / 10 in double, freq / 10 in single.
+struct ComponentTerm {
+    double amplitude;
+    double frequency;
+    bool cosine;
+
+    ComponentTerm(const WaveSettings& s, std::size_t i)
+        : amplitude(s.amp.at(i) / 10.0), frequency(static_cast<double>(s.freq.at(i) / 10.0f)),
+          cosine(s.is_cos.at(i) != 0) {}
+
+    double at(double x) const {
+        const double arg = frequency * x;
+        return amplitude * (cosine ? std::cos(arg) : std::sin(arg));
+    }
+};
 
 // One connected polyline of samples at x = 0, h, 2h, ... (accumulated, not
 // multiplied) while x <= the right edge, with h = span_t * pi / 200.

@@ -244,8 +244,12 @@ void PictureBoxWidget::widenInk(PixelPoint a, PixelPoint b, int rows, int& inkTo
     inkBottom = std::max(inkBottom, std::min(rows - 1, std::max(a.row, b.row) + 1));
 }
 
+bool PictureBoxWidget::ColumnRun::joins(const Stroke& s, PixelPoint a, PixelPoint b) {
+    return s.style == LineStyle::Dotted && !s.point && a.col == b.col && a.row != b.row;
+}
+
 bool PictureBoxWidget::ColumnRun::start(const Stroke& s, PixelPoint a, PixelPoint b) {
-    if (s.style != LineStyle::Dotted || s.point || a.col != b.col || a.row == b.row) {
+    if (!joins(s, a, b)) {
         return false;
     }
     *this = {a.col, a.col, a.row, b.row, s.colour};
@@ -253,8 +257,8 @@ bool PictureBoxWidget::ColumnRun::start(const Stroke& s, PixelPoint a, PixelPoin
 }
 
 bool PictureBoxWidget::ColumnRun::extend(const Stroke& s, PixelPoint a, PixelPoint b) {
-    if (right < left || s.style != LineStyle::Dotted || s.point || a.col != right + 1 ||
-        b.col != a.col || a.row != row1 || b.row != row2 || s.colour != colour) {
+    if (right < left || !joins(s, a, b) || a.col != right + 1 || a.row != row1 || b.row != row2 ||
+        s.colour != colour) {
         return false;
     }
     right = a.col;

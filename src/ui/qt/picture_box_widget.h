@@ -63,6 +63,8 @@ private:
         int row2 = 0;
         Colour colour = 0;
 
+        // A dotted vertical line, the only kind a run holds.
+        static bool joins(const Stroke& s, PixelPoint a, PixelPoint b);
         bool start(const Stroke& s, PixelPoint a, PixelPoint b);
         bool extend(const Stroke& s, PixelPoint a, PixelPoint b);
         void draw(PixelLines& target);
