@@ -3,7 +3,6 @@
 #include "ui/form1.h"
 #include "ui/layout.h"
 #include "ui/qt/colour.h"
-#include "ui/qt/fonts.h"
 #include "ui/qt/option_button_widget.h"
 #include "ui/qt/picture_box_widget.h"
 #include "ui/qt/spin_button.h"
@@ -35,9 +34,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     palette.setColor(QPalette::Window, to_qcolor(kSilver));
     setPalette(palette);
     setAutoFillBackground(true);
-    // Every control that shows text sets its own font; this one only spares
-    // loading a default face that nothing on screen would use.
-    setFont(font_for(FontId::Times));
 
     build_window_controls(*this);
     form_ = std::make_unique<Form1>(controls());
@@ -51,8 +47,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 
 MainWindow::~MainWindow() = default;
 
-template <typename T>
-T* MainWindow::control(const char* name, int index) const {
+template <typename T> T* MainWindow::control(const char* name, int index) const {
     const std::string object = object_name({name, index});
     T* found = findChild<T*>(QString::fromStdString(object));
     if (found == nullptr) {
@@ -96,10 +91,9 @@ void MainWindow::connectEvents() {
     }
 
     using Handler = void (Form1::*)();
-    const std::array<Handler, 8> options{&Form1::Option1_Click, &Form1::Option2_Click,
-                                         &Form1::Option3_Click, &Form1::Option4_Click,
-                                         &Form1::Option5_Click, &Form1::Option6_Click,
-                                         &Form1::Option7_Click, &Form1::Option8_Click};
+    const std::array<Handler, 8> options{
+        &Form1::Option1_Click, &Form1::Option2_Click, &Form1::Option3_Click, &Form1::Option4_Click,
+        &Form1::Option5_Click, &Form1::Option6_Click, &Form1::Option7_Click, &Form1::Option8_Click};
     for (std::size_t n = 0; n < options.size(); ++n) {
         const std::string name = "Option" + std::to_string(n + 1);
         const Handler handler = options[n];
@@ -110,5 +104,6 @@ void MainWindow::connectEvents() {
     auto* span = control<SpinButton>("SpinButton1");
     connect(span, &SpinButton::SpinUp, this, [f] { f->SpinButton1_SpinUp(); });
     connect(span, &SpinButton::SpinDown, this, [f] { f->SpinButton1_SpinDown(); });
-    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this, [f] { f->Command1_Click(); });
+    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this,
+            [f] { f->Command1_Click(); });
 }

@@ -4,6 +4,7 @@
 #include "ui/qt/fonts.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QStyleFactory>
 
 #include <fontconfig/fontconfig.h>
@@ -50,6 +51,12 @@ void prepare_application(QApplication& app) {
     install_accessible_interfaces();
 }
 
-std::thread read_font_configuration() {
-    return std::thread([] { FcInit(); });
+std::thread read_font_configuration(std::future<void> application_ready) {
+    return std::thread([ready = std::move(application_ready)] {
+        FcInit();
+        ready.wait();
+        // Qt's font database is shared by all threads and guarded by its own
+        // lock: the first font the window asks for waits for this if need be.
+        QFontDatabase::families();
+    });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <future>
 #include <thread>
 
 class QApplication;
@@ -11,7 +12,9 @@ const char* missing_display();
 // Style, fonts and names shared by the program and the widget tests.
 void prepare_application(QApplication& app);
 
-// Fontconfig parses some forty files of configuration before the first text
-// can be drawn; started before QApplication, that runs on the second core
-// while Qt connects to the display. Join it before building the window.
-std::thread read_font_configuration();
+// Before the first caption can be measured, fontconfig parses some forty
+// files of configuration and Qt lists every installed family. Started before
+// QApplication, both run on the second core: the first while Qt connects to
+// the display, the second, once `application_ready` is set, while the window's
+// controls are made. Join it once the window is built.
+std::thread read_font_configuration(std::future<void> application_ready);

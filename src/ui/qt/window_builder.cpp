@@ -9,6 +9,7 @@
 #include "ui/qt/spin_button.h"
 #include "ui/qt/value_label.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -46,26 +47,24 @@ Qt::Alignment alignment_of(TextAlign align) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
+// Without captions: a caption is measured as soon as it is set, which needs
+// the control's own font.
 QWidget* create(const ControlRow& entry, QWidget* parent) {
-    const QString caption =
-        QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size()));
     switch (entry.kind) {
     case ControlKind::Frame:
-        return new QGroupBox(caption, parent);
+        return new QGroupBox(parent);
     case ControlKind::Label: {
-        QLabel* label =
-            shows_a_value(entry.ref) ? new ValueLabel(parent) : new QLabel(caption, parent);
+        QLabel* label = shows_a_value(entry.ref) ? new ValueLabel(parent) : new QLabel(parent);
         label->setAlignment(alignment_of(entry.align));
         return label;
     }
     case ControlKind::OptionButton: {
         auto* button = new OptionButtonWidget(parent);
-        button->setText(caption);
         button->setChecked(entry.selected);
         return button;
     }
     case ControlKind::CommandButton: {
-        auto* button = new QPushButton(caption, parent);
+        auto* button = new QPushButton(parent);
         // Enter and Return press it too, not only Space.
         button->setAutoDefault(true);
         return button;
@@ -76,6 +75,21 @@ QWidget* create(const ControlRow& entry, QWidget* parent) {
         return new SpinButton(parent);
     }
     return nullptr;
+}
+
+void set_caption(QWidget& widget, const ControlRow& entry) {
+    if (entry.caption.empty()) {
+        return;
+    }
+    const QString caption =
+        QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size()));
+    if (auto* frame = qobject_cast<QGroupBox*>(&widget)) {
+        frame->setTitle(caption);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        button->setText(caption);
+    } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        label->setText(caption);
+    }
 }
 
 // Frames and option buttons keep the classic look their twip geometry was laid
@@ -112,6 +126,7 @@ void paint_colours(QWidget& widget, const ControlRow& entry) {
 void build_window_controls(QWidget& window) {
     std::map<std::string, QWidget*> containers;
     std::vector<std::pair<int, QWidget*>> focus_order;
+    std::vector<std::pair<const ControlRow*, QWidget*>> made;
 
     for (const ControlRow& entry : window_layout()) {
         QWidget* parent =
@@ -135,15 +150,25 @@ void build_window_controls(QWidget& window) {
             // A plot is a stop in the tab order, and a click also focuses it.
             widget->setFocusPolicy(Qt::StrongFocus);
         }
-        if (entry.font != FontId::None) {
-            widget->setFont(font_for(entry.font));
-        }
         if (entry.kind == ControlKind::Frame || entry.kind == ControlKind::PictureBox) {
             containers[name] = widget;
         }
         if (widget->focusPolicy() != Qt::NoFocus) {
             focus_order.emplace_back(entry.tab, widget);
         }
+        made.emplace_back(&entry, widget);
+    }
+
+    // Fonts last: the first one asked for waits until Qt has listed the
+    // installed families, which the start-up may still be doing on the other
+    // core. The window's own font only spares loading a default face that
+    // nothing on screen would use.
+    window.setFont(font_for(FontId::Times));
+    for (const auto& [entry, widget] : made) {
+        if (entry->font != FontId::None) {
+            widget->setFont(font_for(entry->font));
+        }
+        set_caption(*widget, *entry);
     }
 
     std::sort(focus_order.begin(), focus_order.end(),
