@@ -2,6 +2,7 @@
 
 #include "ui/accessible_names.h"
 #include "ui/layout.h"
+#include "ui/qt/classic_style.h"
 #include "ui/qt/colour.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/option_button_widget.h"
@@ -16,7 +17,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
-#include <QStyleFactory>
 
 #include <algorithm>
 #include <cmath>
@@ -92,16 +92,12 @@ void set_caption(QWidget& widget, const ControlRow& entry) {
     }
 }
 
-// Frames and option buttons keep the classic look their twip geometry was laid
-// out for: a frame's caption sits on its border inside the rectangle, and the
-// 12-pixel indicator fits the 13-pixel option rows.
+// One for the whole window, so each indicator look is drawn only once.
 QStyle* classic_style() {
     static QPointer<QStyle> style;
     if (style.isNull()) {
-        style = QStyleFactory::create(QStringLiteral("Windows"));
-        if (style != nullptr) {
-            style->setParent(QCoreApplication::instance());
-        }
+        style = new ClassicStyle;
+        style->setParent(QCoreApplication::instance());
     }
     return style;
 }
@@ -142,9 +138,7 @@ void build_window_controls(QWidget& window) {
                             px(entry.height));
         paint_colours(*widget, entry);
         if (entry.kind == ControlKind::Frame || entry.kind == ControlKind::OptionButton) {
-            if (QStyle* classic = classic_style()) {
-                widget->setStyle(classic);
-            }
+            widget->setStyle(classic_style());
         }
         if (entry.kind == ControlKind::PictureBox) {
             // A plot is a stop in the tab order, and a click also focuses it.
