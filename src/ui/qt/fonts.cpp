@@ -5,9 +5,17 @@
 
 namespace {
 
-const QString kTimes = QStringLiteral("Times New Roman");
-const QString kGothicP = QStringLiteral("ＭＳ Ｐゴシック");
-const QString kGothic = QStringLiteral("ＭＳ ゴシック");
+// Debian ships no alias for the two Gothic names: without a stand-in Qt would
+// fall back to a Latin sans face.
+constexpr std::array<NamedFace, 3> kNamedFaces{{
+    {"Times New Roman", {"Liberation Serif", "DejaVu Serif"}},
+    {"ＭＳ Ｐゴシック", {"IPAPGothic", "IPAGothic"}},
+    {"ＭＳ ゴシック", {"IPAGothic", nullptr}},
+}};
+
+QString name_of(std::size_t face) {
+    return QString::fromUtf8(kNamedFaces[face].name);
+}
 
 // The named face when it is installed, else its first installed stand-in.
 // Asking Qt for a family it does not know makes it sort fontconfig's whole
@@ -39,21 +47,27 @@ QFont make_font(const QString& family, int pixels, bool bold, bool italic) {
 
 } // namespace
 
+const std::array<NamedFace, 3>& named_faces() {
+    return kNamedFaces;
+}
+
 void register_font_substitutes() {
-    // Debian ships no alias for the two Gothic names: without one Qt would
-    // fall back to a Latin sans face.
-    QFont::insertSubstitutions(
-        kTimes, QStringList{QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(
-        kGothicP, QStringList{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-    QFont::insertSubstitutions(kGothic, QStringList{QStringLiteral("IPAGothic")});
+    for (const NamedFace& face : kNamedFaces) {
+        QStringList standins;
+        for (const char* standin : face.standins) {
+            if (standin != nullptr) {
+                standins.append(QString::fromUtf8(standin));
+            }
+        }
+        QFont::insertSubstitutions(QString::fromUtf8(face.name), standins);
+    }
 }
 
 QFont font_for(FontId id) {
     static const QStringList known = QFontDatabase::families();
-    static const QString times = installed(kTimes, known);
-    static const QString gothicP = installed(kGothicP, known);
-    static const QString gothic = installed(kGothic, known);
+    static const QString times = installed(name_of(0), known);
+    static const QString gothicP = installed(name_of(1), known);
+    static const QString gothic = installed(name_of(2), known);
     switch (id) {
     case FontId::Times:
         return make_font(times, 13, false, false);

@@ -1,13 +1,13 @@
 #include "ui/qt/startup.h"
 
 #include "ui/qt/accessibility.h"
+#include "ui/qt/font_configuration.h"
 #include "ui/qt/fonts.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QStyleFactory>
 
-#include <fontconfig/fontconfig.h>
 #include <xcb/xcb.h>
 
 #include <cstdlib>
@@ -53,7 +53,7 @@ void prepare_application(QApplication& app) {
 
 std::thread read_font_configuration(std::future<void> application_ready) {
     return std::thread([ready = std::move(application_ready)] {
-        FcInit();
+        load_font_configuration();
         ready.wait();
         // Qt's font database is shared by all threads and guarded by its own
         // lock: the first font the window asks for waits for this if need be.

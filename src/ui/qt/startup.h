@@ -12,8 +12,8 @@ const char* missing_display();
 // Style, fonts and names shared by the program and the widget tests.
 void prepare_application(QApplication& app);
 
-// Before the first caption can be measured, fontconfig parses some forty
-// files of configuration and Qt lists every installed family. Started before
+// Before the first caption can be measured, fontconfig reads its
+// configuration and Qt lists every installed family. Started before
 // QApplication, both run on the second core: the first while Qt connects to
 // the display, the second, once `application_ready` is set, while the window's
 // controls are made. Join it once the window is built.
