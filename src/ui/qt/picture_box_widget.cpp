@@ -127,11 +127,12 @@ void PictureBoxWidget::clearIfBlank() {
     blank_ = false;
     if (inkTop_ <= inkBottom_) {
         bits_ = reinterpret_cast<quint32*>(image_.bits());
-        const quint32 colour = to_argb(background_);
-        const qsizetype stride = image_.bytesPerLine() / 4;
-        quint32* first = bits_ + static_cast<qsizetype>(inkTop_) * stride;
-        const qsizetype rows = inkBottom_ - inkTop_ + 1;
-        std::fill(first, first + rows * stride, colour);
+        const qsizetype stride = image_.bytesPerLine();
+        // A view of those rows, so Qt's fill, which uses the widest stores
+        // the processor has, does the work.
+        QImage rows(reinterpret_cast<uchar*>(bits_) + inkTop_ * stride, image_.width(),
+                    inkBottom_ - inkTop_ + 1, stride, image_.format());
+        rows.fill(to_argb(background_));
     }
     inkTop_ = image_.height();
     inkBottom_ = -1;
