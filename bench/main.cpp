@@ -1,4 +1,5 @@
 #include "ratio_reporter.h"
+#include "ui/qt/font_configuration.h"
 #include "ui/qt/startup.h"
 
 #include <benchmark/benchmark.h>
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    load_font_configuration();
     QApplication app(argc, argv);
     prepare_application(app);
 

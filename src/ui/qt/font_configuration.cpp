@@ -79,7 +79,7 @@ bool has_every_face(FcConfig* config) {
     return true;
 }
 
-bool set(const char* name) {
+bool is_set(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0';
 }
@@ -101,7 +101,7 @@ FcConfig* own_font_configuration(const char* text) {
 }
 
 void load_font_configuration() {
-    if (!set("FONTCONFIG_FILE") && !set("FONTCONFIG_PATH")) {
+    if (!is_set("FONTCONFIG_FILE") && !is_set("FONTCONFIG_PATH")) {
         if (FcConfig* own = own_font_configuration()) {
             // Current from here on: fontconfig holds its own reference.
             const FcBool made_current = FcConfigSetCurrent(own);
