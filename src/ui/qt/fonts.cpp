@@ -39,9 +39,10 @@ QFont make_font(const QString& family, int pixels, bool bold, bool italic) {
     font.setPixelSize(pixels);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setItalic(italic);
-    // Every caption and value is ASCII, which any face covers; without
-    // merging Qt skips building a fallback list for each face.
-    font.setStyleStrategy(QFont::NoFontMerging);
+    // Every caption and value is ASCII, which any face covers, so Qt need not
+    // build a fallback list for each face; nor need it shape Latin text, which
+    // these faces draw the same without.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferNoShaping));
     return font;
 }
 
