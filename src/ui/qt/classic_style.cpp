@@ -46,8 +46,9 @@ const QPixmap* ClassicStyle::indicator(const QStyleOption& option, const QPainte
     }
     const QTransform& transform = painter.deviceTransform();
     const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatio() : 1.0;
-    if (transform.type() > QTransform::TxTranslate || !whole(transform.dx()) ||
-        !whole(transform.dy()) || !whole(ratio)) {
+    if (transform.type() > QTransform::TxScale || transform.m11() != ratio ||
+        transform.m22() != ratio || !whole(transform.dx()) || !whole(transform.dy()) ||
+        !whole(ratio)) {
         return nullptr;
     }
 
