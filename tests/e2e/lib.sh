@@ -35,7 +35,9 @@ start_xvfb() {
   for n in $(seq 90 130); do
     # A lock or socket means someone else's server, running or crashed.
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$E2E_WORK/xvfb-$n.log" 2>&1 &
+    # -noreset: otherwise the server resets as xdpyinfo below leaves, just
+    # when the program under test connects.
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_WORK/xvfb-$n.log" 2>&1 &
     pid=$!
     for _ in $(seq 50); do
       kill -0 "$pid" 2>/dev/null || break
