@@ -4,7 +4,7 @@
 
 // The program reads a fontconfig configuration of its own: the usual font
 // folders with their caches, and Debian's rendering settings (slight hinting,
-// greyscale antialiasing, synthetic bold and italic). The desktop's forty-odd
+// greyscale antialiasing, synthetic bold and italic). The desktop's thirty-odd
 // files of rules and aliases are not read, so text looks the same on every
 // desktop, and each face the window loads is matched in a fraction of the
 // time.
