@@ -7,29 +7,25 @@ namespace {
 
 // Debian ships no alias for the two Gothic names: without a stand-in Qt would
 // fall back to a Latin sans face.
-constexpr std::array<NamedFace, 3> kNamedFaces{{
-    {"Times New Roman", {"Liberation Serif", "DejaVu Serif"}},
-    {"ＭＳ Ｐゴシック", {"IPAPGothic", "IPAGothic"}},
-    {"ＭＳ ゴシック", {"IPAGothic", nullptr}},
-}};
-
-QString name_of(std::size_t face) {
-    return QString::fromUtf8(kNamedFaces[face].name);
-}
+constexpr NamedFace kTimes{"Times New Roman", {"Liberation Serif", "DejaVu Serif"}};
+constexpr NamedFace kGothicP{"ＭＳ Ｐゴシック", {"IPAPGothic", "IPAGothic"}};
+constexpr NamedFace kGothic{"ＭＳ ゴシック", {"IPAGothic", nullptr}};
+constexpr std::array<NamedFace, 3> kNamedFaces{kTimes, kGothicP, kGothic};
 
 // The named face when it is installed, else its first installed stand-in.
 // Asking Qt for a family it does not know makes it sort fontconfig's whole
 // fallback list first, a few milliseconds per family at start-up.
-QString installed(const QString& family, const QStringList& known) {
-    if (known.contains(family, Qt::CaseInsensitive)) {
-        return family;
+QString installed(const NamedFace& face, const QStringList& known) {
+    const QString name = QString::fromUtf8(face.name);
+    if (known.contains(name, Qt::CaseInsensitive)) {
+        return name;
     }
-    for (const QString& standin : QFont::substitutes(family)) {
-        if (known.contains(standin, Qt::CaseInsensitive)) {
-            return standin;
+    for (const char* standin : face.standins) {
+        if (standin != nullptr && known.contains(QString::fromUtf8(standin), Qt::CaseInsensitive)) {
+            return QString::fromUtf8(standin);
         }
     }
-    return family;
+    return name;
 }
 
 QFont make_font(const QString& family, int pixels, bool bold, bool italic) {
@@ -66,9 +62,9 @@ void register_font_substitutes() {
 
 QFont font_for(FontId id) {
     static const QStringList known = QFontDatabase::families();
-    static const QString times = installed(name_of(0), known);
-    static const QString gothicP = installed(name_of(1), known);
-    static const QString gothic = installed(name_of(2), known);
+    static const QString times = installed(kTimes, known);
+    static const QString gothicP = installed(kGothicP, known);
+    static const QString gothic = installed(kGothic, known);
     switch (id) {
     case FontId::Times:
         return make_font(times, 13, false, false);
