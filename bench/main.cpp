@@ -1,5 +1,4 @@
 #include "ratio_reporter.h"
-#include "ui/qt/font_configuration.h"
 #include "ui/qt/startup.h"
 
 #include <benchmark/benchmark.h>
@@ -13,7 +12,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    load_font_configuration();
     QApplication app(argc, argv);
     prepare_application(app);
 

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build ccache pkg-config
-  qt6-base-dev libxkbcommon-dev libgl-dev libxcb1-dev libfontconfig-dev
+  qt6-base-dev libxkbcommon-dev libgl-dev libxcb1-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils imagemagick time

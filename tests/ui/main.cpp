@@ -1,4 +1,3 @@
-#include "ui/qt/font_configuration.h"
 #include "ui/qt/startup.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +7,6 @@
 int main(int argc, char** argv) {
     // Widget tests run without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Fonts read as the program reads them.
-    load_font_configuration();
     QApplication app(argc, argv);
     // The program's own style and font substitutes, or fonts and metrics differ.
     prepare_application(app);

@@ -3,7 +3,16 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <array>
+
 namespace {
+
+// A face the layout names, which a Linux desktop rarely has, and the faces
+// that stand in for it, best first (nullptr ends a shorter list).
+struct NamedFace {
+    const char* name;
+    std::array<const char*, 2> standins;
+};
 
 // Debian ships no alias for the two Gothic names: without a stand-in Qt would
 // fall back to a Latin sans face.
@@ -43,10 +52,6 @@ QFont make_font(const QString& family, int pixels, bool bold, bool italic) {
 }
 
 } // namespace
-
-const std::array<NamedFace, 3>& named_faces() {
-    return kNamedFaces;
-}
 
 void register_font_substitutes() {
     for (const NamedFace& face : kNamedFaces) {

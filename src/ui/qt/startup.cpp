@@ -1,7 +1,6 @@
 #include "ui/qt/startup.h"
 
 #include "ui/qt/accessibility.h"
-#include "ui/qt/font_configuration.h"
 #include "ui/qt/fonts.h"
 
 #include <QApplication>
@@ -53,7 +52,6 @@ void prepare_application(QApplication& app) {
 
 std::thread read_font_configuration(std::future<void> application_ready) {
     return std::thread([ready = std::move(application_ready)] {
-        load_font_configuration();
         ready.wait();
         // Qt's font database is shared by all threads and guarded by its own
         // lock: the first font the window asks for waits for this if need be.

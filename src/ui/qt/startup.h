@@ -12,9 +12,8 @@ const char* missing_display();
 // Style, fonts and names shared by the program and the widget tests.
 void prepare_application(QApplication& app);
 
-// Before the first caption can be measured, fontconfig reads its
-// configuration and Qt lists every installed family. Started before
-// QApplication, both run on the second core: the first while Qt connects to
-// the display, the second, once `application_ready` is set, while the window's
-// controls are made. Join it once the window is built.
+// Before the first caption can be measured, Qt lists every installed family.
+// Started before QApplication, this runs on the second core once
+// `application_ready` is set, while the window's controls are made. Join it
+// once the window is built.
 std::thread read_font_configuration(std::future<void> application_ready);
