@@ -11,13 +11,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "wave-synthesis: %s\n", problem);
         return 2;
     }
-    std::promise<void> application_ready;
-    std::thread fonts = read_font_configuration(application_ready.get_future());
     QApplication app(argc, argv);
-    application_ready.set_value();
     prepare_application(app);
     MainWindow window;
-    fonts.join();
     give_icon_after_first_frame(window);
     window.show();
     return QApplication::exec();

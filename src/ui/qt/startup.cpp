@@ -4,7 +4,6 @@
 #include "ui/qt/fonts.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QStyleFactory>
 
 #include <xcb/xcb.h>
@@ -48,13 +47,4 @@ void prepare_application(QApplication& app) {
     app.setDesktopFileName(QStringLiteral("wave-synthesis"));
     register_font_substitutes();
     install_accessible_interfaces();
-}
-
-std::thread read_font_configuration(std::future<void> application_ready) {
-    return std::thread([ready = std::move(application_ready)] {
-        ready.wait();
-        // Qt's font database is shared by all threads and guarded by its own
-        // lock: the first font the window asks for waits for this if need be.
-        QFontDatabase::families();
-    });
 }
