@@ -2,7 +2,6 @@
 
 #include "ui/accessible_names.h"
 #include "ui/layout.h"
-#include "ui/qt/classic_style.h"
 #include "ui/qt/colour.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/option_button_widget.h"
@@ -17,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleFactory>
 
 #include <algorithm>
 #include <cmath>
@@ -92,11 +92,13 @@ void set_caption(QWidget& widget, const ControlRow& entry) {
     }
 }
 
-// One for the whole window, so each indicator look is drawn only once.
+// The classic look of frames and option buttons, whose twip geometry was laid
+// out for it: a frame's caption sits on its border inside the rectangle, and
+// the 12-pixel indicator fits the 13-pixel option rows. One for the window.
 QStyle* classic_style() {
     static QPointer<QStyle> style;
     if (style.isNull()) {
-        style = new ClassicStyle;
+        style = QStyleFactory::create(QStringLiteral("Windows"));
         style->setParent(QCoreApplication::instance());
     }
     return style;
