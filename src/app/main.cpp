@@ -1,5 +1,4 @@
 #include "ui/qt/main_window.h"
-#include "ui/qt/program_icon.h"
 #include "ui/qt/startup.h"
 
 #include <QApplication>
@@ -14,7 +13,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     prepare_application(app);
     MainWindow window;
-    give_icon_after_first_frame(window);
     window.show();
     return QApplication::exec();
 }

@@ -1,13 +1,11 @@
+#include "ui/qt/main_window.h"
 #include "ui/qt/program_icon.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
-#include <QTest>
-#include <QWidget>
 
 namespace {
 
@@ -29,28 +27,11 @@ TEST_P(ProgramIcon, HasAPictureDrawnForTheSize) {
 INSTANTIATE_TEST_SUITE_P(Sizes, ProgramIcon, testing::Values(16, 24, 32, 48, 64),
                          [](const auto& row) { return "Px" + std::to_string(row.param); });
 
-// The icon waits for the first frame, and then the whole program has it.
-TEST(ProgramIconTiming, ComesOnceTheWindowHasBeenPainted) {
-    QApplication::setWindowIcon(QIcon());
-    QWidget window;
-    window.resize(40, 30);
-    give_icon_after_first_frame(window);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(QApplication::windowIcon().isNull());
-
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    // Well before the second after which an unpainted window gets it anyway.
-    EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }, 500));
-    EXPECT_EQ(QApplication::windowIcon().availableSizes().size(), 5);
-    EXPECT_EQ(window.windowIcon().availableSizes(), QApplication::windowIcon().availableSizes());
-}
-
-TEST(ProgramIconTiming, ComesToAWindowThatIsNeverPainted) {
-    QApplication::setWindowIcon(QIcon());
-    QWidget window;
-    give_icon_after_first_frame(window);
-    EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }, 3000));
+// Every window of the program carries the icon from the start, in all sizes.
+TEST(ProgramIconOfTheWindow, IsThereBeforeTheWindowIsShown) {
+    const MainWindow window;
+    EXPECT_EQ(window.windowIcon().availableSizes(), program_icon().availableSizes());
+    EXPECT_EQ(window.windowIcon().availableSizes().size(), 5);
 }
 
 } // namespace

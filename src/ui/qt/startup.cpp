@@ -2,8 +2,10 @@
 
 #include "ui/qt/accessibility.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/program_icon.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 
 #include <xcb/xcb.h>
@@ -45,6 +47,7 @@ void prepare_application(QApplication& app) {
     app.setApplicationDisplayName(QStringLiteral("波の合成"));
     // Matches the installed wave-synthesis.desktop, so docks group the window under it.
     app.setDesktopFileName(QStringLiteral("wave-synthesis"));
+    QApplication::setWindowIcon(program_icon());
     register_font_substitutes();
     install_accessible_interfaces();
 }

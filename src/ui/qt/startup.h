@@ -6,5 +6,5 @@ class QApplication;
 // before Qt starts, which would otherwise abort with a stack of warnings.
 const char* missing_display();
 
-// Style, fonts and names shared by the program and the widget tests.
+// Style, fonts, names and icon shared by the program and the widget tests.
 void prepare_application(QApplication& app);
