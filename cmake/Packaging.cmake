@@ -36,7 +36,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-# The C and C++ runtimes and xcb come from dpkg-shlibdeps; the fonts are found
+# The C and C++ runtimes come from dpkg-shlibdeps; the fonts are found
 # by name at run time, so no library check can see that they are needed.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
