@@ -2,14 +2,15 @@
 # Started where no display can be had, whatever platform Qt is told or left to
 # pick, the program says so in one line on stderr, naming the display and how
 # to run it under Xvfb, and ends with status 2: no crash, no core, no stack of
-# Qt warnings.
+# Qt warnings. Where a display can be had, what Qt says while it starts still
+# reaches stderr.
 #
 #   tests/e2e/test_no_display.sh path/to/wave-synthesis
 set -u
 
 app=$(realpath "${1:?usage: test_no_display.sh path/to/wave-synthesis}")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/lib.sh"
+work=$E2E_WORK
 failures=0
 
 fail() {
@@ -83,6 +84,12 @@ run_case unreadable_display_name DISPLAY=nowhere:zero
 run_case x11_asked_for_but_unreachable QT_QPA_PLATFORM=xcb "DISPLAY=$(dead_display)"
 run_case wayland_display_that_does_not_exist WAYLAND_DISPLAY=nonexistent
 run_case platform_qt_does_not_have QT_QPA_PLATFORM=nonexistent
+
+start_xvfb
+QT_LOGGING_RULES='qt.qpa.plugin=true' start_app "$app" || fail "with a display: no window"
+if ! grep -q '^qt.qpa.plugin: ' "$E2E_WORK/app.log"; then
+  fail "with a display: Qt's start-up messages were swallowed"
+fi
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed" >&2
