@@ -66,6 +66,8 @@ void pass_on_held() {
 }
 
 void hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    // Qt's last word before it aborts, when no platform plugin could open:
+    // X11 without a server, Wayland without a compositor, or no such plugin.
     if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
         no_platform();
     }
