@@ -123,7 +123,13 @@ void Page::connect_events() {
 
 void Page::start() {
     connect_events();
-    after_each_event([this] { present(); });
+    after_each_event([this] {
+        // A pixel ratio that changed without telling (some zooms) is caught at the next event.
+        if (val::global("window")["devicePixelRatio"].as<double>() != ratio_) {
+            fit();
+        }
+        present();
+    });
     // The plots take their size before anything is drawn on them.
     const double scale =
         fill_scale(screen_.Width() / kTwipsPerPixel, screen_.Height() / kTwipsPerPixel);
@@ -143,6 +149,7 @@ void Page::fit() {
     window_.centre(screen_);
     set_style(app_, "transform", "scale(" + std::to_string(scale) + ")");
     const double ratio = val::global("window")["devicePixelRatio"].as<double>();
+    ratio_ = ratio;
     for (auto& [name, plot] : plots_) {
         plot->fit(scale * ratio);
     }
@@ -153,11 +160,10 @@ void Page::fit() {
 // A change of pixel ratio (browser zoom, a move to another screen) need not
 // come with a resize: a media query on the present ratio says when it ends.
 void Page::watch_pixel_ratio(double ratio) {
-    static double watched = 0;
-    if (ratio == watched) {
+    if (ratio == watched_ratio_) {
         return;
     }
-    watched = ratio;
+    watched_ratio_ = ratio;
     const val query = val::global("window").call<val>(
         "matchMedia", val("(resolution: " + std::to_string(ratio) + "dppx)"));
     val once = val::object();

@@ -46,6 +46,8 @@ private:
     std::map<std::string, emscripten::val> elements_;
     std::vector<std::unique_ptr<Spinner>> spinners_;
     std::unique_ptr<Form1> form_;
+    double ratio_ = 0;         // devicePixelRatio the plots were last fitted to
+    double watched_ratio_ = 0; // the one a media query listens for
 };
 
 } // namespace web
