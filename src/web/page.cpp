@@ -112,7 +112,10 @@ void Page::connect_events() {
         "SpinButton1", [f] { f->SpinButton1_SpinUp(); }, [f] { f->SpinButton1_SpinDown(); });
     listen(element("Command1"), "click", [f](const val&) { f->Command1_Click(); });
 
-    listen(val::global("window"), "resize", [this](const val&) { fit(); });
+    listen(val::global("window"), "resize", [this](const val&) {
+        window_.centre(screen_);
+        fit();
+    });
     // Captions measured before the page's faces arrived are measured again.
     document()["fonts"]["ready"].call<void>("then", callback([this](const val&) {
                                                 for (auto& [name, label] : labels_) {
@@ -131,14 +134,9 @@ void Page::start() {
         present();
     });
     // The plots take their size before anything is drawn on them.
-    const double scale =
-        fill_scale(screen_.Width() / kTwipsPerPixel, screen_.Height() / kTwipsPerPixel);
-    const double ratio = val::global("window")["devicePixelRatio"].as<double>();
-    for (auto& [name, plot] : plots_) {
-        plot->fit(scale * ratio);
-    }
-    form_->Form_Load();
     fit();
+    form_->Form_Load();
+    present();
     document()["documentElement"]["dataset"].set("ready", "true");
 }
 
@@ -146,14 +144,12 @@ void Page::fit() {
     const double width = screen_.Width() / kTwipsPerPixel;
     const double height = screen_.Height() / kTwipsPerPixel;
     const double scale = fill_scale(width, height);
-    window_.centre(screen_);
     set_style(app_, "transform", "scale(" + std::to_string(scale) + ")");
     const double ratio = val::global("window")["devicePixelRatio"].as<double>();
     ratio_ = ratio;
     for (auto& [name, plot] : plots_) {
         plot->fit(scale * ratio);
     }
-    present();
     watch_pixel_ratio(ratio);
 }
 

@@ -30,6 +30,7 @@ public:
 private:
     FormControls controls();
     void connect_events();
+    // Scales the box to the viewport and sizes the plots; the next present shows them.
     void fit();
     void watch_pixel_ratio(double ratio);
     void present();
