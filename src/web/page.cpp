@@ -38,7 +38,7 @@ Page::Page(val app) : app_(std::move(app)), window_(app_) {
                                                         px(row.height) - 2 * kPlotBorder));
         } else if (row.kind == ControlKind::Label) {
             labels_.emplace(name, std::make_unique<TextLabel>(built.element, css_font(row.font),
-                                                              px(row.width), row.align));
+                                                              px(row.width)));
         } else if (row.kind == ControlKind::OptionButton) {
             options_.emplace(name, std::make_unique<RadioOption>(built.inner));
         }
