@@ -11,6 +11,7 @@ packages=(
   desktop-file-utils appstream python3-xlib
   python3-pyatspi at-spi2-core dbus-daemon
   dpkg-dev file
+  emscripten node-acorn nodejs fonttools python3-brotli
 )
 
 missing=()
