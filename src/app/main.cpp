@@ -1,6 +1,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/program_icon.h"
 #include "ui/qt/startup.h"
+#include "ui/qt/text_locale.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     std::promise<void> application_ready;
     std::thread fonts = read_font_configuration(application_ready.get_future());
     QApplication app(argc, argv);
+    use_utf8_character_type();
     application_ready.set_value();
     prepare_application(app);
     MainWindow window;
