@@ -1,6 +1,8 @@
 #include "ui/form1.h"
 #include "ui/number_text.h"
 
+#include <algorithm>
+
 void Form1::Form_Load() {
     WaveSettings& s = settings;
     s.pi = 3.14159;
@@ -24,9 +26,13 @@ void Form1::Form_Load() {
 
     c.window->Height(7395.0f);
     c.window->Width(7020.0f);
-    // Halves of a twip are kept: no integer division here.
-    c.window->Top((c.screen->Height() - c.window->Height()) / 2.0f);
-    c.window->Left((c.screen->Width() - c.window->Width()) / 2.0f);
+    // Halves of a twip are kept: no integer division here. A window larger
+    // than the screen keeps its top-left corner, and so its title bar, where
+    // the learner can reach it.
+    c.window->Top(
+        std::max((c.screen->Height() - c.window->Height()) / 2.0f, c.screen->AvailableTop()));
+    c.window->Left(
+        std::max((c.screen->Width() - c.window->Width()) / 2.0f, c.screen->AvailableLeft()));
 
     const std::int16_t last = s.last_comp;
     for (std::int16_t i = 0; i <= last; ++i) {
