@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "form/form1.h"
 #include "ui/number_text.h"
 
 #include <algorithm>
@@ -15,7 +15,7 @@ void Form1::Form_Load() {
         c.switch_s.at(i)->Value(false);
         s.amp.at(i) = 0;
         s.freq.at(i) = 0.0f;
-        s.is_cos.at(i) = True;
+        s.is_cos.at(i) = VbTrue;
     }
     // The step options already stand on "1" in the layout.
     s.step_a = 10;
