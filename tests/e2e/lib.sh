@@ -100,7 +100,8 @@ client_size() {
 }
 
 window_title() {
-  xprop -id "$WINDOW" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME([^)]*) = "\(.*\)"$/\1/p'
+  # xprop escapes what the test's own locale cannot show.
+  LC_ALL=C.UTF-8 xprop -id "$WINDOW" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME([^)]*) = "\(.*\)"$/\1/p'
 }
 
 check() {

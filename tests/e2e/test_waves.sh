@@ -10,7 +10,6 @@ work=$E2E_WORK
 start_xvfb
 start_app "$app"
 eval "$(timeout 10 xdotool getwindowgeometry --shell "$WINDOW")" # X, Y, WIDTH, HEIGHT
-win=$WINDOW
 
 failures=0
 shot() { import -window root "$work/shot.png"; }
@@ -28,7 +27,7 @@ step() { echo "-- $*"; }
 
 step "start-up: every wave lies on its axis"
 [ "$WIDTH" = 460 ] && [ "$HEIGHT" = 466 ] || { echo "FAIL: client size ${WIDTH}x$HEIGHT"; failures=$((failures + 1)); }
-xprop -id "$win" _NET_WM_NAME | grep -q '"波の合成"' || { echo "FAIL: title"; failures=$((failures + 1)); }
+[ "$(window_title)" = "$E2E_TITLE" ] || { echo "FAIL: title"; failures=$((failures + 1)); }
 shot
 for i in 0 1 2 3; do component $i FF0000 1 0 0 cos; done
 sum 1 0 0 cos
