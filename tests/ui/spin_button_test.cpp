@@ -128,23 +128,6 @@ TEST_P(SpinButtonHold, PausesWhileThePointerIsOffTheArrow) {
     EXPECT_EQ(other().count(), 0);
 }
 
-// After a press that ended without a release, the next click is a click.
-TEST_P(SpinButtonHold, TheNextClickCountsOnce) {
-    press(Qt::LeftButton, pos());
-    GetParam().end(*this);
-    if (!spin.isVisible() || !spin.isEnabled() || !spin.isActiveWindow()) {
-        spin.setEnabled(true);
-        spin.show();
-        QApplication::setActiveWindow(&spin);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&spin));
-    }
-    const auto before = held().count();
-    press(Qt::LeftButton, pos());
-    release(Qt::LeftButton, pos());
-    QTest::qWait(kQuietMs);
-    EXPECT_EQ(held().count(), before + 1);
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Ends, SpinButtonHold,
     testing::Values(
