@@ -1,7 +1,7 @@
 #include "arithmetic_floor.h"
+#include "form/form1.h"
 #include "logic/form_events.h"
 #include "logic/null_controls.h"
-#include "ui/form1.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/picture_box_widget.h"
 

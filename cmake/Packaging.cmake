@@ -24,7 +24,10 @@ foreach(size IN LISTS WAVE_ICON_SIZES)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
 set(CPACK_GENERATOR DEB)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_NAME wave-synthesis)
 set(CPACK_PACKAGE_VENDOR "The wave synthesis developers")
 set(CPACK_PACKAGE_CONTACT "The wave synthesis developers")

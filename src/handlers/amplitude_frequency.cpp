@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "form/form1.h"
 #include "ui/number_text.h"
 
 void Form1::SpinButton3_SpinDown(std::int16_t Index) {

@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "form/form1.h"
 
 // Only the span goes back; everything else the learner set stays.
 void Form1::Command1_Click() {

@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "form/form1.h"
 
 // A step applies from the next press on; nothing is redrawn.
 void Form1::Option1_Click() { settings.step_f = 10; }

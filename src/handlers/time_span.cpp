@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "form/form1.h"
 #include "ui/number_text.h"
 
 namespace {

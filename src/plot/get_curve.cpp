@@ -1,5 +1,5 @@
+#include "form/form1.h"
 #include "plot/plot_parts.h"
-#include "ui/form1.h"
 
 void Form1::get_curve(std::int16_t index) {
     const auto k = static_cast<std::size_t>(index);

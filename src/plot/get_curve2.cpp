@@ -1,5 +1,5 @@
+#include "form/form1.h"
 #include "plot/plot_parts.h"
-#include "ui/form1.h"
 
 #include <vector>
 

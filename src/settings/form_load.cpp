@@ -1,5 +1,7 @@
-#include "ui/form1.h"
+#include "form/form1.h"
 #include "ui/number_text.h"
+
+#include <algorithm>
 
 void Form1::Form_Load() {
     WaveSettings& s = settings;
@@ -13,7 +15,7 @@ void Form1::Form_Load() {
         c.switch_s.at(i)->Value(false);
         s.amp.at(i) = 0;
         s.freq.at(i) = 0.0f;
-        s.is_cos.at(i) = True;
+        s.is_cos.at(i) = VbTrue;
     }
     // The step options already stand on "1" in the layout.
     s.step_a = 10;
@@ -24,9 +26,13 @@ void Form1::Form_Load() {
 
     c.window->Height(7395.0f);
     c.window->Width(7020.0f);
-    // Halves of a twip are kept: no integer division here.
-    c.window->Top((c.screen->Height() - c.window->Height()) / 2.0f);
-    c.window->Left((c.screen->Width() - c.window->Width()) / 2.0f);
+    // Halves of a twip are kept: no integer division here. A window larger
+    // than the screen keeps its top-left corner, and so its title bar, where
+    // the learner can reach it.
+    c.window->Top(
+        std::max((c.screen->Height() - c.window->Height()) / 2.0f, c.screen->AvailableTop()));
+    c.window->Left(
+        std::max((c.screen->Width() - c.window->Width()) / 2.0f, c.screen->AvailableLeft()));
 
     const std::int16_t last = s.last_comp;
     for (std::int16_t i = 0; i <= last; ++i) {

@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "form/form1.h"
 
 // 2 * span_t is exact in single precision; the product with pi is not.
 float Form1::right_edge() const {

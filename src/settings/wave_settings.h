@@ -18,5 +18,7 @@ struct WaveSettings {
     std::int16_t amp_max = 0;
 };
 
-inline constexpr std::int16_t True = -1;
-inline constexpr std::int16_t False = 0;
+// The stored truth values of the waveform flags. Not "True"/"False": Xlib
+// defines macros of those names.
+inline constexpr std::int16_t VbTrue = -1;
+inline constexpr std::int16_t VbFalse = 0;

@@ -52,10 +52,13 @@ public:
     virtual void Top(float twips) = 0;
 };
 
-// The screen's size, in twips.
+// The screen's size, in twips, and where the part of it that panels and docks
+// leave free begins.
 class Screen {
 public:
     virtual ~Screen() = default;
     virtual float Width() const = 0;
     virtual float Height() const = 0;
+    virtual float AvailableLeft() const { return 0.0f; }
+    virtual float AvailableTop() const { return 0.0f; }
 };

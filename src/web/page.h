@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form1.h"
+#include "form/form1.h"
 #include "web/dom_controls.h"
 #include "web/plot_canvas.h"
 #include "web/spinner.h"

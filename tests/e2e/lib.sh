@@ -1,7 +1,8 @@
 # Shared steps of the end-to-end scripts; source it, do not run it.
 #
 #   start_xvfb                  own X server on a free display, exported as DISPLAY
-#   start_app BINARY [ARGS]     starts the program and waits for its window (WINDOW)
+#   start_app BINARY [ARGS]     starts the program and waits for its window (WINDOW),
+#                               found by process id: the legacy title depends on the locale
 #   screenshot FILE             the whole screen as a PNG
 #   pixel FILE X Y              colour at a screen point, as RRGGBB
 #   count_hue FILE X Y W H red|green|blue   pixels in a screen rectangle where that
@@ -59,7 +60,7 @@ start_xvfb() {
 start_app() {
   "$@" >"$E2E_WORK/app.log" 2>&1 &
   E2E_PIDS+=($!)
-  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "$E2E_TITLE" | head -1) || true
+  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --pid "$!" | head -1) || true
   if [ -z "$WINDOW" ]; then
     echo "the window did not appear; program output:" >&2
     cat "$E2E_WORK/app.log" >&2
@@ -99,7 +100,8 @@ client_size() {
 }
 
 window_title() {
-  xprop -id "$WINDOW" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME([^)]*) = "\(.*\)"$/\1/p'
+  # xprop escapes what the test's own locale cannot show.
+  LC_ALL=C.UTF-8 xprop -id "$WINDOW" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME([^)]*) = "\(.*\)"$/\1/p'
 }
 
 check() {

@@ -65,7 +65,7 @@ check "window class matches the menu entry" grep -q '"wave-synthesis"' < <(xprop
 # With no window manager to activate the window, the focus is given by hand;
 # then the keys come as from the keyboard (sent to the window itself, the
 # release of Ctrl would find it gone).
-xdotool windowfocus --sync "$WINDOW" 2>/dev/null
+timeout 10 xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
 xdotool key ctrl+q
 wait_for_exit
 check "Ctrl+Q ends the program with status 0" is "$status" 0

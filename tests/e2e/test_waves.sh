@@ -4,28 +4,12 @@
 set -euo pipefail
 app=${1:?usage: test_waves.sh BINARY}
 probe=${PROBE:?PROBE must name the screenshot probe}
-work=$(mktemp -d)
-pids=()
-cleanup() { kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
+. "$(dirname "$0")/lib.sh"
+work=$E2E_WORK
 
-# A free display number: no lock file, and Xvfb must come up on it.
-for n in $(seq 200 240); do
-  [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  pids+=($!)
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  xdpyinfo >/dev/null 2>&1 && break
-  kill "${pids[-1]}" 2>/dev/null || true
-done
-xdpyinfo >/dev/null 2>&1 || { echo "no free display for Xvfb"; exit 1; }
-
-"$app" >"$work/app.log" 2>&1 &
-pids+=($!)
-win=$(xdotool search --sync --onlyvisible --name '波の合成' | head -1)
-eval "$(xdotool getwindowgeometry --shell "$win")" # X, Y, WIDTH, HEIGHT
-sleep 0.5
+start_xvfb
+start_app "$app"
+eval "$(timeout 10 xdotool getwindowgeometry --shell "$WINDOW")" # X, Y, WIDTH, HEIGHT
 
 failures=0
 shot() { import -window root "$work/shot.png"; }
@@ -43,7 +27,7 @@ step() { echo "-- $*"; }
 
 step "start-up: every wave lies on its axis"
 [ "$WIDTH" = 460 ] && [ "$HEIGHT" = 466 ] || { echo "FAIL: client size ${WIDTH}x$HEIGHT"; failures=$((failures + 1)); }
-xprop -id "$win" _NET_WM_NAME | grep -q '"波の合成"' || { echo "FAIL: title"; failures=$((failures + 1)); }
+[ "$(window_title)" = "$E2E_TITLE" ] || { echo "FAIL: title"; failures=$((failures + 1)); }
 shot
 for i in 0 1 2 3; do component $i FF0000 1 0 0 cos; done
 sum 1 0 0 cos

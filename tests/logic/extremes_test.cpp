@@ -43,7 +43,7 @@ TEST_P(Extremes, EveryPressStaysSoundAndBoundedByThePlotsWidth) {
     for (std::size_t i = 0; i < 4; ++i) {
         s.amp[i] = c.amp;
         s.freq[i] = c.freq;
-        s.is_cos[i] = i % 2 == 0 ? True : False;
+        s.is_cos[i] = i % 2 == 0 ? VbTrue : VbFalse;
         f->Labela[i].Caption(number_text(s.amp[i] / 10.0));
         f->Labelb[i].Caption(number_text(s.freq[i] / 10.0f));
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/form1.h"
+#include "form/form1.h"
 
 #include <cstdint>
 #include <string>

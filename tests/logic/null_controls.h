@@ -1,7 +1,7 @@
 #pragma once
 
+#include "form/form1.h"
 #include "ui/controls.h"
-#include "ui/form1.h"
 
 #include <array>
 

@@ -132,7 +132,7 @@ TEST_P(ComponentWave, SampleValueFollowsTheFormula) {
     auto f = RecordedForm::loaded();
     f->form.settings.amp[3] = c.amp;
     f->form.settings.freq[3] = c.freq;
-    f->form.settings.is_cos[3] = c.cosine ? True : False;
+    f->form.settings.is_cos[3] = c.cosine ? VbTrue : VbFalse;
     f->form.get_curve(3);
     const auto s = samples(f->ops_on("Grph(3)"));
     const auto near = std::min_element(s.begin(), s.end(), [&](const Op& a, const Op& b) {
@@ -159,7 +159,7 @@ TEST(SumCurve, FirstSampleIsTheSumOfCosineAmplitudes) {
     WaveSettings& s = f->form.settings;
     s.amp = {100, 100, 30, 70, 0};
     s.freq = {10, 20, 0, 50, 0};
-    s.is_cos = {True, True, False, True, 0};
+    s.is_cos = {VbTrue, VbTrue, VbFalse, VbTrue, 0};
     f->form.get_curve2();
     const auto first = samples(f->ops_on("Gr")).front();
     EXPECT_EQ(first.name, "PSet");
@@ -171,7 +171,7 @@ TEST(SumCurve, ZeroFrequencyComponentsShiftEverySample) {
     WaveSettings& s = f->form.settings;
     s.amp = {25, 40, 0, 0, 0};
     s.freq = {0, 0, 0, 0, 0};
-    s.is_cos = {True, False, True, True, 0};
+    s.is_cos = {VbTrue, VbFalse, VbTrue, VbTrue, 0};
     f->form.get_curve2();
     for (const Op& op : samples(f->ops_on("Gr"))) {
         ASSERT_EQ(op.args[1], 2.5f);

@@ -35,7 +35,7 @@ inline std::vector<std::string> record_breaches(const WaveSettings& s) {
         if (!(s.freq[i] >= 0.0f) || !whole(s.freq[i])) {
             breach("freq" + at, s.freq[i]);
         }
-        if (s.is_cos[i] != True && s.is_cos[i] != False) {
+        if (s.is_cos[i] != VbTrue && s.is_cos[i] != VbFalse) {
             breach("is_cos" + at, s.is_cos[i]);
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "form/form1.h"
 #include "ui/controls.h"
-#include "ui/form1.h"
 
 #include <array>
 #include <memory>
@@ -32,7 +32,8 @@ inline std::ostream& operator<<(std::ostream& os, const Op& op) {
 
 class RecordingPictureBox : public PictureBox {
 public:
-    RecordingPictureBox(std::vector<Op>& log, std::string name) : log_(log), name_(std::move(name)) {}
+    RecordingPictureBox(std::vector<Op>& log, std::string name)
+        : log_(log), name_(std::move(name)) {}
     void Scale(float x1, float y1, float x2, float y2) override { add("Scale", {x1, y1, x2, y2}); }
     void Cls() override { add("Cls", {}); }
     void DrawStyle(LineStyle s) override { add("DrawStyle", {static_cast<float>(s)}); }
@@ -45,7 +46,9 @@ public:
     int columns = 301;
 
 private:
-    void add(const char* op, std::vector<float> args) { log_.push_back({name_, op, std::move(args), {}}); }
+    void add(const char* op, std::vector<float> args) {
+        log_.push_back({name_, op, std::move(args), {}});
+    }
     std::vector<Op>& log_;
     std::string name_;
 };
@@ -101,20 +104,28 @@ class FixedScreen : public Screen {
 public:
     float Width() const override { return width; }
     float Height() const override { return height; }
+    float AvailableLeft() const override { return available_left; }
+    float AvailableTop() const override { return available_top; }
     float width = 15360, height = 11520;
+    float available_left = 0, available_top = 0;
 };
 
 // A whole window's worth of recording controls around one Form1.
 struct RecordedForm {
     std::vector<Op> log;
-    std::array<RecordingPictureBox, 4> Grph{{{log, "Grph(0)"}, {log, "Grph(1)"}, {log, "Grph(2)"}, {log, "Grph(3)"}}};
+    std::array<RecordingPictureBox, 4> Grph{
+        {{log, "Grph(0)"}, {log, "Grph(1)"}, {log, "Grph(2)"}, {log, "Grph(3)"}}};
     RecordingPictureBox Gr{log, "Gr"};
-    std::array<RecordingLabel, 4> Labela{{{log, "Labela(0)"}, {log, "Labela(1)"}, {log, "Labela(2)"}, {log, "Labela(3)"}}};
-    std::array<RecordingLabel, 4> Labelb{{{log, "Labelb(0)"}, {log, "Labelb(1)"}, {log, "Labelb(2)"}, {log, "Labelb(3)"}}};
+    std::array<RecordingLabel, 4> Labela{
+        {{log, "Labela(0)"}, {log, "Labela(1)"}, {log, "Labela(2)"}, {log, "Labela(3)"}}};
+    std::array<RecordingLabel, 4> Labelb{
+        {{log, "Labelb(0)"}, {log, "Labelb(1)"}, {log, "Labelb(2)"}, {log, "Labelb(3)"}}};
     RecordingLabel labelt{log, "labelt"};
     RecordingLabel value_t{log, "value_t"};
-    std::array<RecordingOption, 4> switch_c{{{log, "switch_c(0)"}, {log, "switch_c(1)"}, {log, "switch_c(2)"}, {log, "switch_c(3)"}}};
-    std::array<RecordingOption, 4> switch_s{{{log, "switch_s(0)"}, {log, "switch_s(1)"}, {log, "switch_s(2)"}, {log, "switch_s(3)"}}};
+    std::array<RecordingOption, 4> switch_c{
+        {{log, "switch_c(0)"}, {log, "switch_c(1)"}, {log, "switch_c(2)"}, {log, "switch_c(3)"}}};
+    std::array<RecordingOption, 4> switch_s{
+        {{log, "switch_s(0)"}, {log, "switch_s(1)"}, {log, "switch_s(2)"}, {log, "switch_s(3)"}}};
     RecordingWindow window{log};
     FixedScreen screen;
     Form1 form{controls()};

@@ -45,11 +45,11 @@ TEST(Startup, SwitchesAndTimeLabelsComeFirstInOrder) {
         os << f.log.at(k);
         head.push_back(os.str());
     }
-    EXPECT_EQ(head, (std::vector<std::string>{
-                        "switch_c(0).Value 1", "switch_s(0).Value 0", "switch_c(1).Value 1",
-                        "switch_s(1).Value 0", "switch_c(2).Value 1", "switch_s(2).Value 0",
-                        "switch_c(3).Value 1", "switch_s(3).Value 0", "labelt.Caption \"1\"",
-                        "value_t.Caption \"1\""}));
+    EXPECT_EQ(head, (std::vector<std::string>{"switch_c(0).Value 1", "switch_s(0).Value 0",
+                                              "switch_c(1).Value 1", "switch_s(1).Value 0",
+                                              "switch_c(2).Value 1", "switch_s(2).Value 0",
+                                              "switch_c(3).Value 1", "switch_s(3).Value 0",
+                                              "labelt.Caption \"1\"", "value_t.Caption \"1\""}));
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_TRUE(f.switch_c[i].selected);
         EXPECT_FALSE(f.switch_s[i].selected);
@@ -71,6 +71,39 @@ TEST(Startup, WindowIsSizedThenCentredWithHalfTwipsKept) {
     EXPECT_EQ(ops[3].args[0], 4170.0f);
 }
 
+// The window is 7020 x 7395 twips.
+struct PlacementCase {
+    const char* name;
+    float screen_width, screen_height, available_left, available_top;
+    float left, top;
+};
+
+class WindowPlacement : public testing::TestWithParam<PlacementCase> {};
+
+TEST_P(WindowPlacement, CentredWhenItFitsElseItsCornerStaysReachable) {
+    const PlacementCase& c = GetParam();
+    RecordedForm f;
+    f.screen.width = c.screen_width;
+    f.screen.height = c.screen_height;
+    f.screen.available_left = c.available_left;
+    f.screen.available_top = c.available_top;
+    f.form.Form_Load();
+    EXPECT_EQ(f.window.left, c.left);
+    EXPECT_EQ(f.window.top, c.top);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Startup, WindowPlacement,
+    testing::Values(PlacementCase{"Fits", 15360, 11520, 0, 0, 4170, 2062.5f},
+                    PlacementCase{"TooTall", 12000, 6000, 0, 0, 2490, 0},
+                    PlacementCase{"TooWide", 6000, 11520, 0, 0, 0, 2062.5f},
+                    PlacementCase{"TooWideAndTooTall", 6000, 6000, 0, 0, 0, 0},
+                    PlacementCase{"TooTallBelowATopPanel", 12000, 6000, 0, 450, 2490, 450},
+                    PlacementCase{"TooWideBesideALeftDock", 6000, 11520, 960, 0, 960, 2062.5f},
+                    PlacementCase{"FitsButCentringReachesUnderAPanel", 7500, 7500, 0, 300, 240,
+                                  300}),
+    [](const auto& row) { return std::string(row.param.name); });
+
 TEST(Startup, EachComponentGetsLabelsScaleAndCurveInTurnThenTheSum) {
     RecordedForm f;
     f.form.Form_Load();
@@ -82,15 +115,17 @@ TEST(Startup, EachComponentGetsLabelsScaleAndCurveInTurnThenTheSum) {
             seen.push_back(op.control + "." + op.name + (op.text.empty() ? "" : " " + op.text));
         }
     }
-    EXPECT_EQ(seen, (std::vector<std::string>{
-                        "Labela(0).Caption 0", "Labelb(0).Caption 0", "Grph(0).Scale",
-                        "Labela(1).Caption 0", "Labelb(1).Caption 0", "Grph(1).Scale",
-                        "Labela(2).Caption 0", "Labelb(2).Caption 0", "Grph(2).Scale",
-                        "Labela(3).Caption 0", "Labelb(3).Caption 0", "Grph(3).Scale", "Gr.Scale"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"Labela(0).Caption 0", "Labelb(0).Caption 0",
+                                              "Grph(0).Scale", "Labela(1).Caption 0",
+                                              "Labelb(1).Caption 0", "Grph(1).Scale",
+                                              "Labela(2).Caption 0", "Labelb(2).Caption 0",
+                                              "Grph(2).Scale", "Labela(3).Caption 0",
+                                              "Labelb(3).Caption 0", "Grph(3).Scale", "Gr.Scale"}));
 
     for (const auto& [name, top] : {std::pair{"Grph(2)", 10.0f}, std::pair{"Gr", 20.0f}}) {
         const auto ops = f.ops_on(name);
-        const auto scale = *std::find_if(ops.begin(), ops.end(), [](const Op& op) { return op.name == "Scale"; });
+        const auto scale =
+            *std::find_if(ops.begin(), ops.end(), [](const Op& op) { return op.name == "Scale"; });
         EXPECT_EQ(scale.args, (std::vector<float>{0.0f, top, 6.28318f, -top})) << name;
     }
 
@@ -103,9 +138,11 @@ TEST(Startup, LastSumIsDrawnOnAGrClearedOnlyByTheComponentCurves) {
     RecordedForm f;
     f.form.Form_Load();
     const auto gr = f.ops_on("Gr");
-    EXPECT_EQ(std::count_if(gr.begin(), gr.end(), [](const Op& op) { return op.name == "Cls"; }), 4);
+    EXPECT_EQ(std::count_if(gr.begin(), gr.end(), [](const Op& op) { return op.name == "Cls"; }),
+              4);
     // After the last Cls only the sum's own operations follow.
-    const auto last_cls = std::find_if(gr.rbegin(), gr.rend(), [](const Op& op) { return op.name == "Cls"; });
+    const auto last_cls =
+        std::find_if(gr.rbegin(), gr.rend(), [](const Op& op) { return op.name == "Cls"; });
     const auto after = std::distance(gr.rbegin(), last_cls);
     EXPECT_EQ(gr[gr.size() - static_cast<std::size_t>(after)].name, "Scale");
 }

@@ -1,5 +1,5 @@
+#include "form/form1.h"
 #include "ui/accessible_names.h"
-#include "ui/form1.h"
 #include "ui/layout.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/spin_button.h"

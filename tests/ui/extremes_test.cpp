@@ -1,7 +1,7 @@
+#include "form/form1.h"
 #include "logic/form_events.h"
 #include "logic/record_invariants.h"
 #include "plot/plot_parts.h"
-#include "ui/form1.h"
 #include "ui/fresh_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/picture_box_widget.h"
@@ -31,7 +31,7 @@ void bring_to(MainWindow& w, float span, float freq, std::int16_t amp) {
     for (std::size_t i = 0; i < 4; ++i) {
         s.amp[i] = amp;
         s.freq[i] = freq;
-        s.is_cos[i] = i % 2 == 0 ? True : False;
+        s.is_cos[i] = i % 2 == 0 ? VbTrue : VbFalse;
     }
     s.span_t = span;
     redraw_from(w, s);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "form/form1.h"
 #include "settings/wave_settings.h"
-#include "ui/form1.h"
 #include "ui/qt/main_window.h"
 
 // Brings a window's record to the given one and has every plot drawn anew

@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "form/form1.h"
 #include "ui/layout.h"
 #include "ui/qt/main_window.h"
 

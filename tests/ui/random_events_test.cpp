@@ -1,6 +1,6 @@
+#include "form/form1.h"
 #include "logic/random_presses.h"
 #include "logic/record_invariants.h"
-#include "ui/form1.h"
 #include "ui/fresh_window.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/picture_box_widget.h"
@@ -154,7 +154,7 @@ TEST(RandomEventsInTheWindow, AnOptionAtOddsWithTheRecordIsReported) {
     MainWindow w;
     FreshWindow fresh;
     w.form().settings.step_a = 2;
-    w.form().settings.is_cos[1] = False;
+    w.form().settings.is_cos[1] = VbFalse;
     const std::string wrong = window_breaches(w, fresh);
     EXPECT_NE(wrong.find("Option7 not selected"), std::string::npos) << wrong;
     EXPECT_NE(wrong.find("switches of component 1"), std::string::npos) << wrong;

@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "form/form1.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/picture_box_widget.h"
 

@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -22,16 +23,22 @@ const QPoint kLower(8, 19);
 auto rowName = [](const auto& row) { return std::string(row.param.name); };
 
 class SpinButtonTest : public testing::Test {
-protected:
+public:
     SpinButtonTest() : up(&spin, &SpinButton::SpinUp), down(&spin, &SpinButton::SpinDown) {
         spin.show();
+        QApplication::setActiveWindow(&spin);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&spin));
     }
 
-    void dragTo(const QPoint& pos) {
-        QMouseEvent move(QEvent::MouseMove, pos, spin.mapToGlobal(pos), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&spin, &move);
+    // Through the window, as the platform delivers them: to the widget under
+    // the pointer, and on to the one that took the press.
+    void press(Qt::MouseButton button, const QPoint& pos) {
+        QTest::mousePress(spin.windowHandle(), button, {}, pos);
     }
+    void release(Qt::MouseButton button, const QPoint& pos) {
+        QTest::mouseRelease(spin.windowHandle(), button, {}, pos);
+    }
+    void dragTo(const QPoint& pos) { QTest::mouseMove(spin.windowHandle(), pos); }
 
     SpinButton spin;
     QSignalSpy up;
@@ -51,11 +58,11 @@ class SpinButtonClick : public SpinButtonTest, public testing::WithParamInterfac
 TEST_P(SpinButtonClick, EachPressRaisesOneEventOfItsArrow) {
     const ClickCase& c = GetParam();
     for (int i = 1; i <= 3; ++i) {
-        QTest::mousePress(&spin, c.button, {}, c.pos);
+        press(c.button, c.pos);
         // The event belongs to the press, not to the release.
         EXPECT_EQ(up.count(), i * c.ups);
         EXPECT_EQ(down.count(), i * c.downs);
-        QTest::mouseRelease(&spin, c.button, {}, c.pos);
+        release(c.button, c.pos);
     }
     EXPECT_EQ(up.count(), 3 * c.ups);
     EXPECT_EQ(down.count(), 3 * c.downs);
@@ -74,16 +81,19 @@ INSTANTIATE_TEST_SUITE_P(
     rowName);
 
 TEST_F(SpinButtonTest, OtherButtonsDoNotRepeatEither) {
-    QTest::mousePress(&spin, Qt::RightButton, {}, kUpper);
+    press(Qt::RightButton, kUpper);
     QTest::qWait(kHoldMs);
-    QTest::mouseRelease(&spin, Qt::RightButton, {}, kUpper);
+    release(Qt::RightButton, kUpper);
     EXPECT_EQ(up.count() + down.count(), 0);
 }
+
+class SpinButtonHold;
 
 struct HoldCase {
     const char* name;
     bool upper;
-    void (*end)(SpinButton&, const QPoint&);
+    // Ends the press, by the pointer or by anything else that takes it away.
+    void (*end)(SpinButtonHold&);
 };
 
 class SpinButtonHold : public SpinButtonTest, public testing::WithParamInterface<HoldCase> {
@@ -94,11 +104,11 @@ protected:
 };
 
 TEST_P(SpinButtonHold, RepeatsUntilTheHoldEnds) {
-    QTest::mousePress(&spin, Qt::LeftButton, {}, pos());
+    press(Qt::LeftButton, pos());
     QTest::qWait(kHoldMs);
     EXPECT_GE(held().count(), 2);
 
-    GetParam().end(spin, pos());
+    GetParam().end(*this);
     const auto ended = held().count();
     QTest::qWait(kQuietMs);
     EXPECT_EQ(held().count(), ended);
@@ -106,31 +116,30 @@ TEST_P(SpinButtonHold, RepeatsUntilTheHoldEnds) {
 }
 
 TEST_P(SpinButtonHold, PausesWhileThePointerIsOffTheArrow) {
-    QTest::mousePress(&spin, Qt::LeftButton, {}, pos());
+    press(Qt::LeftButton, pos());
     dragTo(GetParam().upper ? kLower : kUpper);
     QTest::qWait(kHoldMs);
     EXPECT_EQ(held().count(), 1);
 
     dragTo(pos());
     QTest::qWait(kHoldMs);
-    QTest::mouseRelease(&spin, Qt::LeftButton, {}, pos());
+    release(Qt::LeftButton, pos());
     EXPECT_GE(held().count(), 2);
     EXPECT_EQ(other().count(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ends, SpinButtonHold,
-    testing::Values(HoldCase{"UpperReleased", true,
-                             [](SpinButton& s, const QPoint& p) {
-                                 QTest::mouseRelease(&s, Qt::LeftButton, {}, p);
-                             }},
-                    HoldCase{"LowerReleased", false,
-                             [](SpinButton& s, const QPoint& p) {
-                                 QTest::mouseRelease(&s, Qt::LeftButton, {}, p);
-                             }},
-                    HoldCase{"UpperHidden", true, [](SpinButton& s, const QPoint&) { s.hide(); }},
-                    HoldCase{"LowerDisabled", false,
-                             [](SpinButton& s, const QPoint&) { s.setEnabled(false); }}),
+    testing::Values(
+        HoldCase{"UpperReleased", true,
+                 [](SpinButtonHold& f) { f.release(Qt::LeftButton, kUpper); }},
+        HoldCase{"LowerReleased", false,
+                 [](SpinButtonHold& f) { f.release(Qt::LeftButton, kLower); }},
+        HoldCase{"UpperHidden", true, [](SpinButtonHold& f) { f.spin.hide(); }},
+        HoldCase{"LowerDisabled", false, [](SpinButtonHold& f) { f.spin.setEnabled(false); }},
+        HoldCase{"UpperWindowDeactivated", true,
+                 [](SpinButtonHold&) { QApplication::setActiveWindow(nullptr); }},
+        HoldCase{"LowerFocusTaken", false, [](SpinButtonHold& f) { f.spin.clearFocus(); }}),
     rowName);
 
 struct KeyCase {
@@ -159,6 +168,14 @@ INSTANTIATE_TEST_SUITE_P(Keys, SpinButtonKey,
                                          KeyCase{"Right", Qt::Key_Right, 0, 0},
                                          KeyCase{"PageUp", Qt::Key_PageUp, 0, 0}),
                          rowName);
+
+TEST(SpinButtonParts, AReaderHearsOneSpinBox) {
+    SpinButton spin;
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(&spin);
+    ASSERT_NE(heard, nullptr);
+    EXPECT_EQ(heard->role(), QAccessible::SpinBox);
+    EXPECT_EQ(heard->childCount(), 0);
+}
 
 TEST(SpinButtonFocus, TabReachesTheSpinner) {
     QWidget window;

@@ -12,7 +12,8 @@ namespace {
 
 class ValueLabelAccessible : public QAccessibleWidget {
 public:
-    explicit ValueLabelAccessible(ValueLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    explicit ValueLabelAccessible(ValueLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
 
     // The desktop's accessibility bus carries no Value text for a label, but
     // it does ask for the description, each time a reader wants it.
@@ -25,13 +26,26 @@ public:
     }
 };
 
+// The arrows are the spinner's own parts: a reader hears one spin box, whose
+// increase and decrease come as the arrow keys.
+class SpinButtonAccessible : public QAccessibleWidget {
+public:
+    explicit SpinButtonAccessible(SpinButton* spin)
+        : QAccessibleWidget(spin, QAccessible::SpinBox) {}
+
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+};
+
 // Our own widgets would otherwise be announced as a bare "filler".
 QAccessibleInterface* own_widget_interface(const QString& class_name, QObject* object) {
     if (class_name == QLatin1String(ValueLabel::staticMetaObject.className())) {
         return new ValueLabelAccessible(static_cast<ValueLabel*>(object));
     }
     if (class_name == QLatin1String(SpinButton::staticMetaObject.className())) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::SpinBox);
+        return new SpinButtonAccessible(static_cast<SpinButton*>(object));
     }
     if (class_name == QLatin1String(PictureBoxWidget::staticMetaObject.className())) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);

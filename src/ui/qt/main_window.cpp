@@ -1,6 +1,6 @@
 #include "ui/qt/main_window.h"
 
-#include "ui/form1.h"
+#include "form/form1.h"
 #include "ui/layout.h"
 #include "ui/qt/colour.h"
 #include "ui/qt/option_button_widget.h"

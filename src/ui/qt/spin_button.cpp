@@ -1,11 +1,11 @@
 #include "ui/qt/spin_button.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
 #include <QStyleOption>
-#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -14,155 +14,120 @@ constexpr QSize kDefaultSize(17, 25);
 
 } // namespace
 
-SpinButton::SpinButton(QWidget* parent) : QWidget(parent), repeat_(new QTimer(this)) {
+// One arrow: Qt's own press, hold and repeat, drawn by the spinner around it.
+class SpinButton::Arrow : public QAbstractButton {
+public:
+    explicit Arrow(QWidget* parent) : QAbstractButton(parent) {
+        setFocusPolicy(Qt::NoFocus);
+        setAutoRepeat(true);
+        setAutoRepeatDelay(SpinButton::kFirstRepeatMs);
+        setAutoRepeatInterval(SpinButton::kRepeatMs);
+    }
+
+    // A press whose release will never come ends as if the pointer had come
+    // up off the arrow: no click, no further repeat.
+    void endPress() {
+        const QPointF outside(-1, -1);
+        QMouseEvent up(QEvent::MouseButtonRelease, outside, mapToGlobal(outside), Qt::LeftButton,
+                       Qt::NoButton, Qt::NoModifier);
+        // Straight to the handler: the release is this arrow's alone.
+        mouseReleaseEvent(&up);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {}
+};
+
+SpinButton::SpinButton(QWidget* parent)
+    : QWidget(parent), up_(new Arrow(this)), down_(new Arrow(this)) {
     setFocusPolicy(Qt::StrongFocus);
     resize(kDefaultSize);
-    connect(repeat_, &QTimer::timeout, this, &SpinButton::repeat);
+    // Each press, and each repeat of a held arrow, arrives as pressed().
+    connect(up_, &QAbstractButton::pressed, this, [this] { step(&SpinButton::SpinUp); });
+    connect(down_, &QAbstractButton::pressed, this, [this] { step(&SpinButton::SpinDown); });
 }
 
 QSize SpinButton::sizeHint() const {
     return kDefaultSize;
 }
 
-QRect SpinButton::upRect() const {
-    return QRect(0, 0, width(), height() / 2);
-}
-
-QRect SpinButton::downRect() const {
+void SpinButton::resizeEvent(QResizeEvent* event) {
     const int top = height() / 2;
-    return QRect(0, top, width(), height() - top);
+    up_->setGeometry(0, 0, width(), top);
+    down_->setGeometry(0, top, width(), height() - top);
+    QWidget::resizeEvent(event);
 }
 
-QRect SpinButton::arrowRect(Arrow arrow) const {
-    const QRect half = arrow == Arrow::Up ? upRect() : downRect();
-    return half.adjusted(3, 2, -3, -2);
-}
-
-SpinButton::Arrow SpinButton::arrowAt(const QPoint& pos) const {
-    if (upRect().contains(pos)) {
-        return Arrow::Up;
-    }
-    if (downRect().contains(pos)) {
-        return Arrow::Down;
-    }
-    return Arrow::None;
-}
-
-void SpinButton::fire(Arrow arrow) {
-    if (arrow == Arrow::Up) {
-        emit SpinUp();
-    } else if (arrow == Arrow::Down) {
-        emit SpinDown();
+// A press is believed only while the window is still on the screen: a window
+// taken off it loses the pointer, and no release may ever follow.
+void SpinButton::step(void (SpinButton::*signal)()) {
+    const QWindow* shown = window()->windowHandle();
+    if (shown && shown->isExposed()) {
+        emit(this->*signal)();
+    } else {
+        endHold();
     }
 }
 
-void SpinButton::repeat() {
-    if (held_ == Arrow::None) {
-        repeat_->stop();
-        return;
-    }
-    if (repeat_->interval() != kRepeatMs) {
-        repeat_->setInterval(kRepeatMs);
-    }
-    if (pointerOnHeld_) {
-        fire(held_);
-    }
-}
-
-void SpinButton::release() {
-    repeat_->stop();
-    if (held_ != Arrow::None) {
-        held_ = Arrow::None;
-        pointerOnHeld_ = false;
-        update();
-    }
-}
-
-void SpinButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || held_ != Arrow::None) {
-        QWidget::mousePressEvent(event);
-        return;
-    }
-    const Arrow arrow = arrowAt(event->position().toPoint());
-    if (arrow == Arrow::None) {
-        QWidget::mousePressEvent(event);
-        return;
-    }
-    held_ = arrow;
-    pointerOnHeld_ = true;
-    repeat_->start(kFirstRepeatMs);
-    update();
-    // Last, because a listener may hide or disable this widget, which ends the hold.
-    fire(arrow);
-}
-
-void SpinButton::mouseMoveEvent(QMouseEvent* event) {
-    if (held_ == Arrow::None) {
-        QWidget::mouseMoveEvent(event);
-        return;
-    }
-    const bool on = arrowAt(event->position().toPoint()) == held_;
-    if (on != pointerOnHeld_) {
-        pointerOnHeld_ = on;
-        update();
-    }
-}
-
-void SpinButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && held_ != Arrow::None) {
-        release();
-        return;
-    }
-    QWidget::mouseReleaseEvent(event);
+void SpinButton::endHold() {
+    up_->endPress();
+    down_->endPress();
 }
 
 void SpinButton::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Up:
-        fire(Arrow::Up);
+        emit SpinUp();
         break;
     case Qt::Key_Down:
-        fire(Arrow::Down);
+        emit SpinDown();
         break;
     default:
         QWidget::keyPressEvent(event);
     }
 }
 
+void SpinButton::focusOutEvent(QFocusEvent* event) {
+    endHold();
+    QWidget::focusOutEvent(event);
+}
+
 void SpinButton::hideEvent(QHideEvent* event) {
-    release();
+    endHold();
     QWidget::hideEvent(event);
 }
 
 void SpinButton::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
-        release();
+    const bool disabled = event->type() == QEvent::EnabledChange && !isEnabled();
+    const bool deactivated = event->type() == QEvent::ActivationChange && !isActiveWindow();
+    if (disabled || deactivated) {
+        endHold();
     }
     QWidget::changeEvent(event);
 }
 
-void SpinButton::drawArrow(QPainter& painter, Arrow arrow) const {
-    const bool sunken = held_ == arrow && pointerOnHeld_;
+void SpinButton::drawArrow(QPainter& painter, const Arrow& arrow,
+                           QStyle::PrimitiveElement element) const {
+    const bool sunken = arrow.isDown();
 
     QStyleOption panel;
     panel.initFrom(this);
     panel.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
     panel.state |= sunken ? QStyle::State_Sunken : QStyle::State_Raised;
-    panel.rect = arrow == Arrow::Up ? upRect() : downRect();
+    panel.rect = arrow.geometry();
     style()->drawPrimitive(QStyle::PE_PanelButtonBevel, &panel, &painter, this);
 
     QStyleOption indicator = panel;
     // The arrow sinks with its button so a press is seen even on flat styles.
-    indicator.rect = arrowRect(arrow).translated(sunken ? QPoint(1, 1) : QPoint(0, 0));
-    const auto element =
-        arrow == Arrow::Up ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown;
+    indicator.rect =
+        panel.rect.adjusted(3, 2, -3, -2).translated(sunken ? QPoint(1, 1) : QPoint(0, 0));
     style()->drawPrimitive(element, &indicator, &painter, this);
 }
 
 void SpinButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    drawArrow(painter, Arrow::Up);
-    drawArrow(painter, Arrow::Down);
+    drawArrow(painter, *up_, QStyle::PE_IndicatorArrowUp);
+    drawArrow(painter, *down_, QStyle::PE_IndicatorArrowDown);
 
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QRect>
+#include <QStyle>
 #include <QWidget>
 
-class QTimer;
-
 // Two stacked arrows that only report presses; the value they change lives
-// with whoever listens. A held arrow repeats its event.
+// with whoever listens. A held arrow repeats its event until the press ends,
+// however it ends: a release, or the window losing the pointer, the focus or
+// its place on the screen.
 class SpinButton : public QWidget {
     Q_OBJECT
 
@@ -25,27 +25,19 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    enum class Arrow { None, Up, Down };
+    class Arrow;
 
-    QRect upRect() const;
-    QRect downRect() const;
-    QRect arrowRect(Arrow arrow) const;
-    Arrow arrowAt(const QPoint& pos) const;
-    void fire(Arrow arrow);
-    void repeat();
-    void release();
-    void drawArrow(QPainter& painter, Arrow arrow) const;
+    void step(void (SpinButton::*signal)());
+    void endHold();
+    void drawArrow(QPainter& painter, const Arrow& arrow, QStyle::PrimitiveElement element) const;
 
-    QTimer* repeat_;
-    Arrow held_ = Arrow::None;
-    // A held arrow pauses while the pointer is off it, like a push button.
-    bool pointerOnHeld_ = false;
+    Arrow* up_;
+    Arrow* down_;
 };

@@ -12,6 +12,18 @@ namespace {
 int to_pixels(float twips) {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
+
+float to_twips(int pixels) {
+    return static_cast<float>(pixels * kTwipsPerPixel);
+}
+
+QRect primary_screen(bool available) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return {};
+    }
+    return available ? screen->availableGeometry() : screen->geometry();
+}
 } // namespace
 
 void WindowGeometry::Left(float twips) {
@@ -25,11 +37,17 @@ void WindowGeometry::Top(float twips) {
 }
 
 float ScreenSize::Width() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? static_cast<float>(screen->geometry().width() * kTwipsPerPixel) : 0.0f;
+    return to_twips(primary_screen(false).width());
 }
 
 float ScreenSize::Height() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? static_cast<float>(screen->geometry().height() * kTwipsPerPixel) : 0.0f;
+    return to_twips(primary_screen(false).height());
+}
+
+float ScreenSize::AvailableLeft() const {
+    return to_twips(primary_screen(true).left());
+}
+
+float ScreenSize::AvailableTop() const {
+    return to_twips(primary_screen(true).top());
 }

@@ -25,9 +25,11 @@ private:
     float width_ = 0, height_ = 0, left_ = 0, top_ = 0;
 };
 
-// The primary screen's size in twips.
+// The primary screen's size, and the corner of its available area, in twips.
 class ScreenSize : public Screen {
 public:
     float Width() const override;
     float Height() const override;
+    float AvailableLeft() const override;
+    float AvailableTop() const override;
 };
