@@ -78,7 +78,7 @@ export async function openPage(browser, url, { beforeLoad, ...options } = {}) {
   const page = await context.newPage();
   const problems = [];
   const own = url.startsWith('file:') ? `${pathToFileURL(SITE).href}/` : `${new URL(url).origin}/`;
-  page.on('console', (m) => m.type() === 'error' && problems.push(`console: ${m.text()}`));
+  page.on('console', (m) => m.type() === 'error' && problems.push(`console: ${m.text()} (${m.location().url})`));
   page.on('pageerror', (e) => problems.push(`script error: ${e.message}`));
   page.on('requestfailed', (r) => problems.push(`failed: ${r.url()} (${r.failure()?.errorText})`));
   page.on('response', (r) => r.status() >= 400 && problems.push(`HTTP ${r.status()}: ${r.url()}`));

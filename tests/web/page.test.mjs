@@ -230,7 +230,7 @@ test('a load that fails says so in one line and never claims to be ready', async
       const { page, close } = await web.openPage(browser, `${server.origin}/`, { beforeLoad });
       try {
         const message = page.locator('#load-error');
-        await message.waitFor({ state: 'visible' });
+        await message.waitFor({ state: 'visible', timeout: 10000 });
         const line = (await message.innerText()).trim();
         assert.ok(line.length > 0 && !line.includes('\n'), `message: ${JSON.stringify(line)}`);
         assert.notEqual(await page.evaluate(() => document.documentElement.dataset.ready), 'true');
