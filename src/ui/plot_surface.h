@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/controls.h"
+#include "ui/pixel_lines.h"
 #include "ui/user_scale.h"
 
 #include <cstddef>
@@ -15,7 +16,7 @@
 //
 // A pixel is 0xAABBGGRR as a 32-bit number (alpha always 0xFF): in memory on a
 // little-endian machine the bytes are R, G, B, A, the order of a canvas's
-// ImageData and of QImage::Format_RGBX8888.
+// ImageData and of the desktop toolkit's RGBX8888 images.
 class PlotSurface : public PictureBox {
 public:
     explicit PlotSurface(Colour background);
@@ -41,6 +42,60 @@ public:
 
     // Bumped whenever the pixels change, so a front end shows them only then.
     std::uint64_t generation() const;
+
+private:
+    // A segment, or a point when both ends agree. Drawn strokes hold their
+    // ends as fractions of the plot's width and height, so they can be drawn
+    // again at any pixel size; strokes still waiting hold the coordinates of
+    // the current scale.
+    struct Stroke {
+        double x1, y1, x2, y2;
+        Colour colour;
+        LineStyle style;
+        bool point;
+    };
+
+    // Dotted vertical lines with the same ends and colour in neighbouring
+    // columns, one after another: the grid of a long span. Drawn together,
+    // row by row, before the next stroke that is not one of them.
+    struct ColumnRun {
+        int left = 0;
+        int right = -1; // empty while right < left
+        int row1 = 0;
+        int row2 = 0;
+        Colour colour = 0;
+
+        // A dotted vertical line, the only kind a run holds.
+        static bool joins(const Stroke& s, PixelPoint a, PixelPoint b);
+        bool start(const Stroke& s, PixelPoint a, PixelPoint b);
+        bool extend(const Stroke& s, PixelPoint a, PixelPoint b);
+        void draw(PixelLines& target);
+    };
+
+    void redraw();
+    void clearIfBlank();
+    void addStroke(double x1, double y1, double x2, double y2, bool point);
+    void flush();
+    PixelLines target();
+    static void widenInk(PixelPoint a, PixelPoint b, int rows, int& inkTop, int& inkBottom);
+    static void rasterize(PixelLines& target, const Stroke& stroke, PixelPoint a, PixelPoint b,
+                          int& inkTop, int& inkBottom);
+
+    Colour background_;
+    LineStyle style_ = LineStyle::Solid;
+    Colour colour_ = 0;
+    UserScale scale_;
+    UserPoint current_{0, 0};
+    std::vector<Stroke> strokes_;
+    std::size_t drawn_ = 0; // strokes_ before this are in the pixels
+    std::vector<std::uint32_t> pixels_;
+    int width_ = 1;
+    int height_ = 1;
+    double ratio_ = 1.0;
+    std::uint64_t generation_ = 0;
+    bool blank_ = false; // cleared, not yet filled
+    int inkTop_ = 0;     // the rows drawn on since the pixels were last filled
+    int inkBottom_ = -1;
 };
 
 inline constexpr std::uint32_t to_pixel(Colour c) {

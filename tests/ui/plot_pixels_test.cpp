@@ -1,6 +1,6 @@
+#include "ui/pixel_lines.h"
+#include "ui/plot_surface.h"
 #include "ui/qt/colour.h"
-#include "ui/qt/picture_box_widget.h"
-#include "ui/qt/pixel_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,9 @@
 namespace {
 
 // The plot writes its lines straight into its pixels, later than they are
-// drawn; every picture must still come out as QPainter gives it with each
-// segment drawn on its own, as soon as it is drawn, with a pen of its own.
+// drawn; every picture must still come out as QPainter's raster engine gives
+// it with each segment drawn on its own, as soon as it is drawn, with a pen of
+// its own.
 
 struct Step {
     enum Kind { Style, Colour, PSet, Line, LineTo } kind;
@@ -80,11 +81,24 @@ private:
     QPoint current_;
 };
 
+QImage pixels_of(PlotSurface& plot) {
+    return QImage(reinterpret_cast<const uchar*>(plot.pixels()), plot.width(), plot.height(),
+                  plot.width() * 4, QImage::Format_RGBX8888)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// Lines straight into an image's pixels, which hold 0xAARRGGBB: the colour
+// handed over must be in that order too.
+PixelLines lines_into(QImage& image) {
+    return {reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4, image.width(),
+            image.height()};
+}
+
 float centre(int pixel) {
     return static_cast<float>(pixel) + 0.5f;
 }
 
-void run_on_plot(PictureBoxWidget& plot, const std::vector<Step>& steps) {
+void run_on_plot(PlotSurface& plot, const std::vector<Step>& steps) {
     for (const Step& s : steps) {
         switch (s.kind) {
         case Step::Style:
@@ -176,15 +190,15 @@ TEST_P(PlotPixels, EqualQPainterDrawingEachSegmentAlone) {
     const PlotCase& c = GetParam();
     const std::vector<Step> steps = c.steps(c.size);
 
-    PictureBoxWidget plot(0xFFFFFF, nullptr);
-    plot.resize(c.size + QSize(2 * PictureBoxWidget::kBorder, 2 * PictureBoxWidget::kBorder));
+    PlotSurface plot(0xFFFFFF);
+    plot.Resize(c.size.width(), c.size.height(), 1.0);
     plot.Scale(0, 0, static_cast<float>(c.size.width()), static_cast<float>(c.size.height()));
     run_on_plot(plot, steps);
 
     Reference reference(c.size);
     reference.run(steps);
 
-    const QImage& drawn = plot.image();
+    const QImage drawn = pixels_of(plot);
     ASSERT_EQ(drawn.size(), reference.image().size());
     int differing = 0;
     QPoint first(-1, -1);
@@ -237,8 +251,7 @@ TEST(PixelLines, EverySegmentOfASmallGridEqualsQPainter) {
                         }
                         QImage drawn(w, h, QImage::Format_RGB32);
                         drawn.fill(Qt::white);
-                        PixelLines lines(reinterpret_cast<quint32*>(drawn.bits()),
-                                         drawn.bytesPerLine() / 4, w, h);
+                        PixelLines lines = lines_into(drawn);
                         if (style == LineStyle::Dotted) {
                             lines.dotted(x1, y1, x2, y2, 0xFFFF0000u);
                         } else {
@@ -256,47 +269,6 @@ TEST(PixelLines, EverySegmentOfASmallGridEqualsQPainter) {
         }
     }
     EXPECT_EQ(differing, 0) << "of " << segments;
-}
-
-// A run of columns drawn row by row gives what a dotted line in each column
-// gives, for every placement on and around a small image.
-TEST(PixelLines, DottedColumnsEqualOneDottedLinePerColumn) {
-    const int w = 9;
-    const int h = 7;
-    const auto image = [&] {
-        QImage i(w, h, QImage::Format_RGB32);
-        i.fill(Qt::white);
-        return i;
-    };
-    const auto lines = [&](QImage& i) {
-        return PixelLines(reinterpret_cast<quint32*>(i.bits()), i.bytesPerLine() / 4, w, h);
-    };
-    std::vector<int> ends;
-    for (int y = -4; y <= h + 3; ++y) {
-        ends.push_back(y);
-    }
-    ends.insert(ends.end(), {-1000, 1000});
-    int differing = 0;
-    for (int left = -3; left <= w + 1; ++left) {
-        for (int right = left; right <= w + 2; ++right) {
-            for (const int y1 : ends) {
-                for (const int y2 : ends) {
-                    QImage expected = image();
-                    PixelLines one = lines(expected);
-                    for (int x = left; x <= right; ++x) {
-                        one.dotted(x, y1, x, y2, 0xFF00FF00u);
-                    }
-                    QImage drawn = image();
-                    lines(drawn).dottedColumns(left, right, y1, y2, 0xFF00FF00u);
-                    if (drawn != expected && differing++ < 5) {
-                        ADD_FAILURE() << "columns " << left << ".." << right << ", rows " << y1
-                                      << " to " << y2;
-                    }
-                }
-            }
-        }
-    }
-    EXPECT_EQ(differing, 0);
 }
 
 // Ends far off the image, as a wave of a huge amplitude or frequency gives.
@@ -322,7 +294,7 @@ TEST(PixelLines, FarEndsEqualQPainter) {
         }
         QImage drawn(w, h, QImage::Format_RGB32);
         drawn.fill(Qt::white);
-        PixelLines lines(reinterpret_cast<quint32*>(drawn.bits()), drawn.bytesPerLine() / 4, w, h);
+        PixelLines lines = lines_into(drawn);
         if (dotted) {
             lines.dotted(x1, y1, x2, y2, 0xFFFF0000u);
         } else {
@@ -334,135 +306,6 @@ TEST(PixelLines, FarEndsEqualQPainter) {
         }
     }
     EXPECT_EQ(differing, 0);
-}
-
-TEST(PlotDrawing, ACopyTakenEarlierKeepsItsPixels) {
-    PictureBoxWidget plot(0xFFFFFF, nullptr);
-    plot.resize(kComponent + QSize(4, 4));
-    plot.Scale(0, 0, 301, 69);
-    plot.ForeColor(0xFF);
-    plot.Line(0.5f, 10.5f, 300.5f, 10.5f);
-    const QImage before = plot.image(); // shares the pixels, as a caller may
-    const QImage expected = before.copy();
-    plot.Line(0.5f, 20.5f, 300.5f, 20.5f);
-    plot.Cls();
-    plot.Line(0.5f, 30.5f, 300.5f, 30.5f);
-    EXPECT_EQ(plot.image().pixel(5, 30), 0xFFFF0000u);
-    EXPECT_EQ(plot.image().pixel(5, 10), 0xFFFFFFFFu);
-    EXPECT_TRUE(before == expected);
-}
-
-TEST(PlotDrawing, EachStrokeKeepsTheScaleItWasDrawnIn) {
-    PictureBoxWidget plot(0xFFFFFF, nullptr);
-    plot.resize(kComponent + QSize(4, 4));
-    plot.Scale(0, 0, 301, 69);
-    plot.ForeColor(0xFF);
-    plot.PSet(10.5f, 10.5f);
-    plot.Scale(0, 0, 602, 138);
-    plot.PSet(10.5f, 10.5f);
-    const QImage& image = plot.image();
-    EXPECT_EQ(image.pixel(10, 10), 0xFFFF0000u);
-    EXPECT_EQ(image.pixel(5, 5), 0xFFFF0000u);
-}
-
-TEST(PlotDrawing, ClearedTwiceThenDrawnShowsOnlyTheNewDrawing) {
-    PictureBoxWidget plot(0xFFFFFF, nullptr);
-    plot.resize(kSum + QSize(4, 4));
-    plot.Scale(0, 0, 301, 133);
-    plot.ForeColor(0xFF0000);
-    plot.Line(0.5f, 0.5f, 300.5f, 132.5f);
-    EXPECT_EQ(plot.image().pixel(0, 0), 0xFF0000FFu);
-    plot.Cls();
-    plot.Cls();
-    plot.PSet(100.5f, 100.5f);
-    QImage expected(kSum, QImage::Format_RGB32);
-    expected.fill(Qt::white);
-    expected.setPixel(100, 100, 0xFF0000FFu);
-    EXPECT_TRUE(plot.image() == expected);
-}
-
-// A plot drawn small and then enlarged equals one drawn at the larger size,
-// whether its strokes were already in the image or still waiting.
-TEST(PlotDrawing, ResizedPlotEqualsOneDrawnAtThatSize) {
-    const auto draw = [](PictureBoxWidget& plot) {
-        plot.Scale(0, 10, 6.28318f, -10);
-        plot.ForeColor(0xFF);
-        plot.PSet(0, 0);
-        for (int i = 1; i <= 400; ++i) {
-            const float x = 6.28318f * static_cast<float>(i) / 400.0f;
-            plot.Line(x, 7.0f * std::sin(3.0f * x));
-        }
-    };
-    for (const bool waiting : {false, true}) {
-        PictureBoxWidget resized(0xFFFFFF, nullptr);
-        resized.resize(120, 40);
-        draw(resized);
-        if (!waiting) {
-            (void)resized.image();
-        }
-        resized.resize(kSum + QSize(4, 4));
-
-        PictureBoxWidget direct(0xFFFFFF, nullptr);
-        direct.resize(kSum + QSize(4, 4));
-        draw(direct);
-        EXPECT_TRUE(resized.image() == direct.image()) << (waiting ? "waiting" : "drawn");
-    }
-}
-
-// A long span's grid, a line in every column, is drawn row by row; taken in
-// the opposite order the lines are drawn one by one. Runs broken by another
-// colour, another length or a solid line must not change a pixel.
-TEST(PlotDrawing, AGridInEveryColumnEqualsOneDrawnLineByLine) {
-    const auto draw = [](PictureBoxWidget& plot, bool backwards) {
-        plot.Scale(0, 10, static_cast<float>(kSum.width()), -10);
-        plot.DrawStyle(LineStyle::Dotted);
-        const int columns = kSum.width();
-        for (int n = 0; n < columns; ++n) {
-            const int col = backwards ? columns - 1 - n : n;
-            plot.ForeColor(col % 97 == 50 ? 0xFF : 0xFF00);
-            const float x = static_cast<float>(col) + 0.5f;
-            const float reach = col % 61 == 30 ? 6.0f : 10.0f;
-            if (col / 40 % 2 == 0) {
-                plot.Line(x, reach, x, -reach);
-            } else {
-                plot.Line(x, -reach, x, reach);
-            }
-        }
-        plot.DrawStyle(LineStyle::Solid);
-        plot.ForeColor(0xFF0000);
-        plot.Line(0, 3, static_cast<float>(columns), -4);
-    };
-    PictureBoxWidget runs(0xFFFFFF, nullptr);
-    runs.resize(kSum + QSize(4, 4));
-    draw(runs, false);
-    PictureBoxWidget single(0xFFFFFF, nullptr);
-    single.resize(kSum + QSize(4, 4));
-    draw(single, true);
-    EXPECT_TRUE(runs.image() == single.image());
-
-    // Cleared and drawn again, the rows the grid covered are clean.
-    runs.Cls();
-    single.Cls();
-    runs.Line(0, 0, 5, 5);
-    single.Line(0, 0, 5, 5);
-    EXPECT_TRUE(runs.image() == single.image());
-}
-
-TEST(PlotDrawing, ALaterColourCoversAnEarlierOneWhereTheyCross) {
-    PictureBoxWidget plot(0xFFFFFF, nullptr);
-    plot.resize(kComponent + QSize(4, 4));
-    plot.Scale(0, 0, 301, 69);
-    plot.ForeColor(0xFF);
-    plot.PSet(0.5f, 34.5f);
-    plot.Line(300.5f, 34.5f);
-    plot.ForeColor(0xFF0000);
-    plot.Line(150.5f, 0.5f, 150.5f, 68.5f);
-    plot.ForeColor(0xFF);
-    plot.PSet(0.5f, 10.5f);
-    plot.Line(300.5f, 10.5f);
-    const QImage& image = plot.image();
-    EXPECT_EQ(image.pixel(150, 34), 0xFF0000FFu);
-    EXPECT_EQ(image.pixel(150, 10), 0xFFFF0000u);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "ui/qt/pixel_lines.h"
+#include "ui/pixel_lines.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -33,19 +33,19 @@ bool near(int v, int size) {
 
 } // namespace
 
-void PixelLines::point(int x, int y, quint32 colour) {
+void PixelLines::point(int x, int y, std::uint32_t colour) {
     put(x, y, colour);
 }
 
-void PixelLines::solid(int x1, int y1, int x2, int y2, quint32 colour) {
+void PixelLines::solid(int x1, int y1, int x2, int y2, std::uint32_t colour) {
     segment(x1, y1, x2, y2, colour, false);
 }
 
-void PixelLines::dotted(int x1, int y1, int x2, int y2, quint32 colour) {
+void PixelLines::dotted(int x1, int y1, int x2, int y2, std::uint32_t colour) {
     segment(x1, y1, x2, y2, colour, true);
 }
 
-void PixelLines::segment(int x1, int y1, int x2, int y2, quint32 colour, bool dotted) {
+void PixelLines::segment(int x1, int y1, int x2, int y2, std::uint32_t colour, bool dotted) {
     if (x1 == x2 && y1 == y2) {
         put(x1, y1, colour);
         return;
@@ -63,7 +63,7 @@ void PixelLines::segment(int x1, int y1, int x2, int y2, quint32 colour, bool do
     }
 }
 
-void PixelLines::dottedColumns(int left, int right, int y1, int y2, quint32 colour) {
+void PixelLines::dottedColumns(int left, int right, int y1, int y2, std::uint32_t colour) {
     // Only a line within reach of the edges is walked without clipping, and
     // only then are its rows the same in every column.
     if (y1 == y2 || !near(y1, height_) || !near(y2, height_)) {
@@ -90,7 +90,7 @@ void PixelLines::dottedColumns(int left, int right, int y1, int y2, quint32 colo
         return;
     }
     for (; along < stop; along += 2) {
-        quint32* row = pixels_ + static_cast<qsizetype>(along) * stride_;
+        std::uint32_t* row = pixels_ + static_cast<std::ptrdiff_t>(along) * stride_;
         std::fill(row + first, row + last + 1, colour);
     }
 }
@@ -145,7 +145,7 @@ bool PixelLines::clip(double& x1, double& y1, double& x2, double& y2) const {
     return true;
 }
 
-void PixelLines::walk(int x1, int y1, int x2, int y2, quint32 colour, bool dotted) {
+void PixelLines::walk(int x1, int y1, int x2, int y2, std::uint32_t colour, bool dotted) {
     // Square caps reach half a pixel past both ends; flat caps stop at them.
     const bool caps = !dotted;
 
@@ -202,9 +202,9 @@ void PixelLines::walk(int x1, int y1, int x2, int y2, quint32 colour, bool dotte
             along += (-along + stride - 1) / stride * stride;
         }
         const int stop = end < size ? end : size;
-        const qsizetype jump = steep ? stride_ * stride : stride;
-        quint32* p = steep ? pixels_ + static_cast<qsizetype>(along) * stride_ + a
-                           : pixels_ + static_cast<qsizetype>(a) * stride_ + along;
+        const std::ptrdiff_t jump = steep ? stride_ * stride : stride;
+        std::uint32_t* p = steep ? pixels_ + static_cast<std::ptrdiff_t>(along) * stride_ + a
+                                 : pixels_ + static_cast<std::ptrdiff_t>(a) * stride_ + along;
         for (; along < stop; along += stride, p += jump) {
             *p = colour;
         }
@@ -219,13 +219,13 @@ void PixelLines::walk(int x1, int y1, int x2, int y2, quint32 colour, bool dotte
     if (along >= 0 && low >= 0 && end <= (steep ? height_ : width_) &&
         high < (steep ? width_ : height_)) {
         if (steep) {
-            quint32* row = pixels_ + static_cast<qsizetype>(along) * stride_;
-            const qsizetype jump = stride_ * stride;
+            std::uint32_t* row = pixels_ + static_cast<std::ptrdiff_t>(along) * stride_;
+            const std::ptrdiff_t jump = stride_ * stride;
             for (int n = 0; n < count; ++n, row += jump, across += delta) {
                 row[across >> 16] = colour;
             }
         } else {
-            quint32* column = pixels_ + along;
+            std::uint32_t* column = pixels_ + along;
             for (int n = 0; n < count; ++n, column += stride, across += delta) {
                 column[(across >> 16) * stride_] = colour;
             }

@@ -1,0 +1,262 @@
+#include "ui/plot_surface.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+
+// A plot's fractions to its pixels. Within the plot flooring is truncating,
+// and the far edges land on the last pixel; anything else takes the full rule.
+inline PixelPoint fraction_to_pixel(double fx, double fy, int w, int h) {
+    const double px = fx * w;
+    const double py = fy * h;
+    if (px >= 0 && px <= w && py >= 0 && py <= h) [[likely]] {
+        return {px == w ? w - 1 : static_cast<int>(px), py == h ? h - 1 : static_cast<int>(py)};
+    }
+    return UserScale{0, 0, 1, 1, w, h}.toPixel(fx, fy);
+}
+
+} // namespace
+
+PlotSurface::PlotSurface(Colour background) : background_(background) {
+    strokes_.reserve(1024);
+    redraw();
+}
+
+void PlotSurface::Resize(int width, int height, double pixel_ratio) {
+    width = std::max(1, width);
+    height = std::max(1, height);
+    if (width == width_ && height == height_ && pixel_ratio == ratio_) {
+        return;
+    }
+    width_ = width;
+    height_ = height;
+    ratio_ = pixel_ratio;
+    redraw();
+}
+
+void PlotSurface::redraw() {
+    blank_ = false;
+    pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
+                   to_pixel(background_));
+    inkTop_ = height_;
+    inkBottom_ = -1;
+    PixelLines lines = target();
+    PixelPoint end{0, 0};
+    UserPoint endAt{kNone, kNone};
+    for (std::size_t i = 0; i < drawn_; ++i) {
+        const Stroke& s = strokes_[i];
+        const PixelPoint a = s.x1 == endAt.x && s.y1 == endAt.y
+                                 ? end
+                                 : fraction_to_pixel(s.x1, s.y1, width_, height_);
+        end = s.point ? a : fraction_to_pixel(s.x2, s.y2, width_, height_);
+        endAt = {s.x2, s.y2};
+        rasterize(lines, s, a, end, inkTop_, inkBottom_);
+    }
+    flush();
+    ++generation_;
+}
+
+const std::uint32_t* PlotSurface::pixels() {
+    flush();
+    clearIfBlank();
+    return pixels_.data();
+}
+
+int PlotSurface::width() const {
+    return width_;
+}
+
+int PlotSurface::height() const {
+    return height_;
+}
+
+double PlotSurface::pixel_ratio() const {
+    return ratio_;
+}
+
+std::uint64_t PlotSurface::generation() const {
+    return generation_;
+}
+
+void PlotSurface::Scale(float x1, float y1, float x2, float y2) {
+    // Waiting strokes are in the coordinates of the scale they were drawn in.
+    flush();
+    scale_.x1 = x1;
+    scale_.y1 = y1;
+    scale_.x2 = x2;
+    scale_.y2 = y2;
+}
+
+// Every component redraw clears the sum plot too, so Cls often comes
+// several times before anything is drawn: the pixels are filled once, when
+// next needed.
+void PlotSurface::Cls() {
+    strokes_.clear();
+    drawn_ = 0;
+    blank_ = true;
+    ++generation_;
+}
+
+// Only the rows drawn on since the last clearing need it: a wave of small
+// amplitude leaves most of the plot untouched.
+void PlotSurface::clearIfBlank() {
+    if (!blank_) {
+        return;
+    }
+    blank_ = false;
+    if (inkTop_ <= inkBottom_) {
+        const auto row = [this](int r) {
+            return pixels_.begin() + static_cast<std::ptrdiff_t>(r) * width_;
+        };
+        std::fill(row(inkTop_), row(inkBottom_ + 1), to_pixel(background_));
+    }
+    inkTop_ = height_;
+    inkBottom_ = -1;
+}
+
+void PlotSurface::DrawStyle(LineStyle style) {
+    style_ = style;
+}
+
+void PlotSurface::ForeColor(Colour colour) {
+    colour_ = colour;
+}
+
+void PlotSurface::Line(float x1, float y1, float x2, float y2) {
+    addStroke(x1, y1, x2, y2, false);
+}
+
+void PlotSurface::Line(float x2, float y2) {
+    addStroke(current_.x, current_.y, x2, y2, false);
+}
+
+void PlotSurface::PSet(float x, float y) {
+    addStroke(x, y, x, y, true);
+}
+
+int PlotSurface::PixelColumns() const {
+    return width_;
+}
+
+// A wave arrives one sample at a time between computations of the next; it
+// is drawn in one tight pass when the pixels are next looked at, which keeps
+// the drawing out of the way of the arithmetic and costs less.
+void PlotSurface::addStroke(double x1, double y1, double x2, double y2, bool point) {
+    strokes_.push_back({x1, y1, x2, y2, colour_, style_, point});
+    current_ = {x2, y2};
+    ++generation_;
+}
+
+void PlotSurface::flush() {
+    if (drawn_ == strokes_.size()) {
+        return;
+    }
+    // Locals, so the stores into the strokes cannot make them be read again.
+    const double left = scale_.x1;
+    const double top = scale_.y1;
+    const double w = scale_.x2 - left;
+    const double h = scale_.y2 - top;
+    const int columns = width_;
+    const int rows = height_;
+    int inkTop = inkTop_;
+    int inkBottom = inkBottom_;
+    PixelLines lines = target();
+    // A wave's segments chain end to start: each end is worked out once,
+    // and the same sum on the same numbers gives the same fraction and pixel.
+    UserPoint endAt{kNone, kNone};
+    UserPoint endFraction{0, 0};
+    PixelPoint end{0, 0};
+    ColumnRun run;
+    for (std::size_t i = drawn_; i < strokes_.size(); ++i) {
+        Stroke& s = strokes_[i];
+        const UserPoint to{(s.x2 - left) / w, (s.y2 - top) / h};
+        UserPoint from = to;
+        PixelPoint a{0, 0};
+        if (s.x1 == endAt.x && s.y1 == endAt.y) {
+            from = endFraction;
+            a = end;
+        } else {
+            if (!s.point) {
+                from = {(s.x1 - left) / w, (s.y1 - top) / h};
+            }
+            a = fraction_to_pixel(from.x, from.y, columns, rows);
+        }
+        const PixelPoint b = s.point ? a : fraction_to_pixel(to.x, to.y, columns, rows);
+        endAt = {s.x2, s.y2};
+        endFraction = to;
+        end = b;
+        s.x1 = from.x;
+        s.y1 = from.y;
+        s.x2 = to.x;
+        s.y2 = to.y;
+        // A run's lines share their rows, so its first line marked the ink.
+        if (run.extend(s, a, b)) {
+            continue;
+        }
+        run.draw(lines);
+        if (run.start(s, a, b)) {
+            widenInk(a, b, rows, inkTop, inkBottom);
+            continue;
+        }
+        rasterize(lines, s, a, b, inkTop, inkBottom);
+    }
+    run.draw(lines);
+    inkTop_ = inkTop;
+    inkBottom_ = inkBottom;
+    drawn_ = strokes_.size();
+}
+
+PixelLines PlotSurface::target() {
+    clearIfBlank();
+    return {pixels_.data(), width_, width_, height_};
+}
+
+void PlotSurface::widenInk(PixelPoint a, PixelPoint b, int rows, int& inkTop, int& inkBottom) {
+    // A pixel of a segment lies at most one row beyond its ends' rows.
+    inkTop = std::min(inkTop, std::max(0, std::min(a.row, b.row) - 1));
+    inkBottom = std::max(inkBottom, std::min(rows - 1, std::max(a.row, b.row) + 1));
+}
+
+bool PlotSurface::ColumnRun::joins(const Stroke& s, PixelPoint a, PixelPoint b) {
+    return s.style == LineStyle::Dotted && !s.point && a.col == b.col && a.row != b.row;
+}
+
+bool PlotSurface::ColumnRun::start(const Stroke& s, PixelPoint a, PixelPoint b) {
+    if (!joins(s, a, b)) {
+        return false;
+    }
+    *this = {a.col, a.col, a.row, b.row, s.colour};
+    return true;
+}
+
+bool PlotSurface::ColumnRun::extend(const Stroke& s, PixelPoint a, PixelPoint b) {
+    if (right < left || !joins(s, a, b) || a.col != right + 1 || a.row != row1 || b.row != row2 ||
+        s.colour != colour) {
+        return false;
+    }
+    right = a.col;
+    return true;
+}
+
+void PlotSurface::ColumnRun::draw(PixelLines& lines) {
+    if (left <= right) {
+        lines.dottedColumns(left, right, row1, row2, to_pixel(colour));
+        right = left - 1;
+    }
+}
+
+void PlotSurface::rasterize(PixelLines& lines, const Stroke& s, PixelPoint a, PixelPoint b,
+                            int& inkTop, int& inkBottom) {
+    widenInk(a, b, lines.height(), inkTop, inkBottom);
+    const std::uint32_t colour = to_pixel(s.colour);
+    if (s.point) {
+        lines.point(a.col, a.row, colour);
+    } else if (s.style == LineStyle::Dotted) {
+        lines.dotted(a.col, a.row, b.col, b.row, colour);
+    } else {
+        lines.solid(a.col, a.row, b.col, b.row, colour);
+    }
+}
