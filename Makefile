@@ -1,8 +1,9 @@
-# Quick start: `make run` opens the window, `make test` runs the whole suite.
+# Quick start: `make run` opens the window, `make test` runs the whole suite,
+# `make serve` builds the browser version and serves it on 127.0.0.1.
 PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: all deps configure build run test bench measure measure-web asan package format clean
+.PHONY: all deps configure build run web serve test bench measure measure-web asan package format clean
 
 all: build
 
@@ -20,7 +21,26 @@ build: configure
 run: build
 	$(BUILD_DIR)/wave-synthesis
 
-test: build
+# The browser version: emscripten builds it into build/web-obj, the site goes
+# to build/web. Emscripten keeps its compiled system libraries in a cache that
+# it must be able to write to; a user who cannot write the package's own gets
+# one in the build tree.
+WEB_BUILD_DIR := build/web-obj
+EM_CACHE_DIR := $(shell [ -w /usr/share/emscripten/cache ] || echo $(CURDIR)/build/emscripten-cache)
+WEB_ENV := NODE_PATH=/usr/share/nodejs $(if $(EM_CACHE_DIR),EM_CACHE=$(EM_CACHE_DIR))
+PORT ?= 8000
+
+$(WEB_BUILD_DIR)/build.ninja:
+	$(WEB_ENV) cmake --preset web
+
+web: deps $(WEB_BUILD_DIR)/build.ninja
+	$(WEB_ENV) cmake --build --preset web
+
+serve: web
+	@echo "The browser version: http://127.0.0.1:$(PORT)/ (Ctrl+C stops the server)"
+	python3 -m http.server --bind 127.0.0.1 --directory build/web $(PORT)
+
+test: build web
 	ctest --preset $(PRESET) --output-on-failure
 
 # Repeated and interleaved, so a busy moment on a shared machine falls on

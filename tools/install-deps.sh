@@ -11,11 +11,11 @@ packages=(
   desktop-file-utils appstream python3-xlib
   python3-pyatspi at-spi2-core dbus-daemon
   dpkg-dev file
+  emscripten node-acorn nodejs fonttools python3-brotli
   chromium
 )
-# A node from elsewhere brings its own npm and conflicts with Debian's: only
-# ask for these when the commands are missing.
-command -v node >/dev/null || packages+=(nodejs)
+# Another distribution's nodejs carries npm inside and conflicts with
+# Debian's: ask for npm only when the command is missing.
 command -v npm >/dev/null || packages+=(npm)
 
 missing=()

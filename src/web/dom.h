@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ui/controls.h"
+
+#include <emscripten/val.h>
+
+#include <string>
+
+// Small helpers over the page's document.
+namespace web {
+
+using emscripten::val;
+
+val document();
+val create_element(const char* tag);
+// Through the CSSOM, which a Content-Security-Policy without 'unsafe-inline' allows.
+void set_style(const val& element, const char* property, const std::string& value);
+std::string css_px(double pixels);
+// 0x00BBGGRR as "#rrggbb".
+std::string css_colour(Colour colour);
+
+} // namespace web

@@ -1,0 +1,79 @@
+#include "web/dom_controls.h"
+
+#include "web/dom.h"
+#include "web/geometry.h"
+
+#include <utility>
+
+namespace web {
+
+namespace {
+
+val measuring_context() {
+    static val context = create_element("canvas").call<val>("getContext", val("2d"));
+    return context;
+}
+
+double twips_to_px(float twips) {
+    return static_cast<double>(twips) / kTwipsPerPixel;
+}
+
+} // namespace
+
+TextLabel::TextLabel(val element, std::string font, double width, TextAlign align)
+    : element_(std::move(element)), font_(std::move(font)), width_(width) {
+    const char* origin = align == TextAlign::Right    ? "right top"
+                         : align == TextAlign::Centre ? "center top"
+                                                      : "left top";
+    set_style(element_, "transform-origin", origin);
+}
+
+void TextLabel::Caption(const std::string& text) {
+    if (text == text_) {
+        return;
+    }
+    text_ = text;
+    element_.set("textContent", text);
+    refit();
+}
+
+void TextLabel::refit() {
+    if (font_.empty()) {
+        return;
+    }
+    val context = measuring_context();
+    context.set("font", font_);
+    const double advance = context.call<val>("measureText", val(text_))["width"].as<double>();
+    if (advance > width_ && advance > 0) {
+        set_style(element_, "transform", "scaleX(" + std::to_string(width_ / advance) + ")");
+    } else {
+        element_["style"].call<void>("removeProperty", val("transform"));
+    }
+}
+
+float ViewportScreen::Width() const {
+    return static_cast<float>(document()["documentElement"]["clientWidth"].as<double>() *
+                              kTwipsPerPixel);
+}
+
+float ViewportScreen::Height() const {
+    return static_cast<float>(document()["documentElement"]["clientHeight"].as<double>() *
+                              kTwipsPerPixel);
+}
+
+void AppWindow::Left(float twips) {
+    set_style(box_, "left",
+              css_px(client_offset(twips_to_px(twips), twips_to_px(width_), kAppWidth)));
+}
+
+void AppWindow::Top(float twips) {
+    set_style(box_, "top",
+              css_px(client_offset(twips_to_px(twips), twips_to_px(height_), kAppHeight)));
+}
+
+void AppWindow::centre(const Screen& screen) {
+    Top((screen.Height() - Height()) / 2.0f);
+    Left((screen.Width() - Width()) / 2.0f);
+}
+
+} // namespace web

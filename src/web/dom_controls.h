@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ui/controls.h"
+#include "ui/layout.h"
+
+#include <emscripten/val.h>
+
+#include <string>
+
+namespace web {
+
+// A label's Caption is its element's text. A value wider than its box is
+// narrowed to fit, as on the desktop, rather than spilling over its neighbour.
+class TextLabel : public Label {
+public:
+    TextLabel(emscripten::val element, std::string font, double width, TextAlign align);
+    void Caption(const std::string& text) override;
+    // Measures again once the page's own faces have arrived.
+    void refit();
+
+private:
+    emscripten::val element_;
+    std::string font_;
+    double width_;
+    std::string text_;
+};
+
+class RadioOption : public OptionButton {
+public:
+    explicit RadioOption(emscripten::val input) : input_(std::move(input)) {}
+    // A radio input's group clears the others by itself.
+    void Value(bool selected) override { input_.set("checked", selected); }
+
+private:
+    emscripten::val input_;
+};
+
+// The viewport stands for the screen.
+class ViewportScreen : public Screen {
+public:
+    float Width() const override;
+    float Height() const override;
+};
+
+// The app box stands for the window: its outer size is remembered as set, and
+// its position places the box so that the client area sits where the window's
+// would.
+class AppWindow : public Window {
+public:
+    explicit AppWindow(emscripten::val box) : box_(std::move(box)) {}
+    float Width() const override { return width_; }
+    float Height() const override { return height_; }
+    void Width(float twips) override { width_ = twips; }
+    void Height(float twips) override { height_ = twips; }
+    void Left(float twips) override;
+    void Top(float twips) override;
+    // The start-up's centring again, for a viewport that changed size.
+    void centre(const Screen& screen);
+
+private:
+    emscripten::val box_;
+    float width_ = 0, height_ = 0;
+};
+
+} // namespace web

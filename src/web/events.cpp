@@ -1,0 +1,85 @@
+#include "web/events.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/eventloop.h>
+
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+namespace web {
+
+namespace {
+
+std::vector<EventHandler>& handlers() {
+    static std::vector<EventHandler> all;
+    return all;
+}
+
+std::function<void()>& hook() {
+    static std::function<void()> after;
+    return after;
+}
+
+void finish() {
+    if (hook()) {
+        hook()();
+    }
+}
+
+void dispatch(int id, emscripten::val event) {
+    handlers().at(static_cast<std::size_t>(id))(event);
+    finish();
+}
+
+} // namespace
+
+emscripten::val callback(EventHandler handler) {
+    handlers().push_back(std::move(handler));
+    const int id = static_cast<int>(handlers().size() - 1);
+    return emscripten::val::module_property("wave_event")
+        .call<emscripten::val>("bind", emscripten::val::null(), id);
+}
+
+void listen(const emscripten::val& target, const char* type, EventHandler handler) {
+    // Not passive: spinners and keys cancel the browser's own response.
+    emscripten::val options = emscripten::val::object();
+    options.set("passive", false);
+    target.call<void>("addEventListener", emscripten::val(type), callback(std::move(handler)),
+                      options);
+}
+
+void after_each_event(std::function<void()> after) {
+    hook() = std::move(after);
+}
+
+Timer::Timer(std::function<void()> action) : action_(std::move(action)) {}
+
+Timer::~Timer() {
+    stop();
+}
+
+void Timer::start(double milliseconds) {
+    stop();
+    id_ = emscripten_set_timeout(&Timer::expired, milliseconds, this);
+}
+
+void Timer::stop() {
+    if (id_ != 0) {
+        emscripten_clear_timeout(id_);
+        id_ = 0;
+    }
+}
+
+void Timer::expired(void* self) {
+    auto* timer = static_cast<Timer*>(self);
+    timer->id_ = 0;
+    timer->action_();
+    finish();
+}
+
+} // namespace web
+
+EMSCRIPTEN_BINDINGS(wave_events) {
+    emscripten::function("wave_event", &web::dispatch);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <functional>
+
+// DOM events and timers reach C++ through here. After each one has run, the
+// hook set by the page runs too (it puts the changed plots on their canvases),
+// so every event is handled to its end before control returns to the browser.
+namespace web {
+
+using EventHandler = std::function<void(const emscripten::val& event)>;
+
+// A JavaScript function that calls handler with its first argument. The
+// handler lives as long as the page.
+emscripten::val callback(EventHandler handler);
+
+void listen(const emscripten::val& target, const char* type, EventHandler handler);
+
+void after_each_event(std::function<void()> hook);
+
+// One pending call at a time; starting again replaces it.
+class Timer {
+public:
+    explicit Timer(std::function<void()> action);
+    ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    void start(double milliseconds);
+    void stop();
+
+private:
+    static void expired(void* self);
+
+    std::function<void()> action_;
+    long id_ = 0;
+};
+
+} // namespace web

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+
+// The page's arithmetic, kept free of the browser so it can be checked anywhere.
+namespace web {
+
+// The window's client area, which the app box stands for.
+inline constexpr double kAppWidth = 460;
+inline constexpr double kAppHeight = 466;
+
+// Uniform scale that makes the app box fill the viewport, larger or smaller.
+inline double fill_scale(double viewport_width, double viewport_height) {
+    if (viewport_width <= 0 || viewport_height <= 0) {
+        return 1.0;
+    }
+    return std::min(viewport_width / kAppWidth, viewport_height / kAppHeight);
+}
+
+// Device pixels for a length in CSS pixels of the unscaled box; never zero.
+inline int device_pixels(double css_pixels, double ratio) {
+    return std::max(1, static_cast<int>(std::lround(css_pixels * ratio)));
+}
+
+// Where the box's top-left corner goes when the window's outer rectangle
+// (left/top/width/height in CSS pixels) has its client area centred in it.
+inline double client_offset(double outer_start, double outer_size, double client_size) {
+    return outer_start + (outer_size - client_size) / 2;
+}
+
+} // namespace web

@@ -1,0 +1,22 @@
+// Runs before the module: a browser without WebAssembly, or a module that
+// cannot be fetched or started, gets one line of text instead of an empty box.
+(function () {
+  function showLoadError(text) {
+    var line = document.getElementById('load-error');
+    if (line) {
+      line.textContent = text;
+      line.hidden = false;
+    }
+    var app = document.getElementById('app');
+    if (app) {
+      app.hidden = true;
+    }
+  }
+  Module.onAbort = function (reason) {
+    showLoadError('The program could not be loaded: ' + (reason || 'unknown error'));
+  };
+  if (typeof WebAssembly === 'undefined') {
+    showLoadError('This page needs WebAssembly, which this browser does not provide.');
+    throw new Error('WebAssembly is missing');
+  }
+})();

@@ -1,0 +1,58 @@
+#include "web/plot_canvas.h"
+
+#include "web/geometry.h"
+
+#include <cstddef>
+#include <utility>
+
+namespace web {
+
+using emscripten::val;
+
+namespace {
+
+val context_of(const val& canvas) {
+    val options = val::object();
+    // Opaque: the browser need not blend the plot with what lies under it.
+    options.set("alpha", false);
+    return canvas.call<val>("getContext", val("2d"), options);
+}
+
+} // namespace
+
+PlotCanvas::PlotCanvas(val canvas, Colour background, int width, int height)
+    : surface_(background), canvas_(std::move(canvas)), context_(context_of(canvas_)),
+      width_(width), height_(height) {}
+
+void PlotCanvas::fit(double ratio) {
+    const int w = device_pixels(width_, ratio);
+    const int h = device_pixels(height_, ratio);
+    surface_.Resize(w, h, ratio);
+    if (canvas_["width"].as<int>() != w || canvas_["height"].as<int>() != h) {
+        // Resizing clears the canvas, so it must be shown again.
+        canvas_.set("width", w);
+        canvas_.set("height", h);
+        ever_shown_ = false;
+    }
+}
+
+void PlotCanvas::show() {
+    if (ever_shown_ && surface_.generation() == shown_) {
+        return;
+    }
+    const std::uint32_t* pixels = surface_.pixels();
+    const int w = surface_.width();
+    const int h = surface_.height();
+    const std::size_t bytes = static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4;
+    // A view of the module's memory, made afresh: growing the memory detaches older views.
+    const val heap(
+        emscripten::typed_memory_view(bytes, reinterpret_cast<const unsigned char*>(pixels)));
+    const val clamped =
+        val::global("Uint8ClampedArray").new_(heap["buffer"], heap["byteOffset"], heap["length"]);
+    const val image = val::global("ImageData").new_(clamped, w, h);
+    context_.call<void>("putImageData", image, 0, 0);
+    shown_ = surface_.generation();
+    ever_shown_ = true;
+}
+
+} // namespace web

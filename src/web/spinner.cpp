@@ -1,0 +1,93 @@
+#include "web/spinner.h"
+
+#include <string>
+#include <utility>
+
+namespace web {
+
+using emscripten::val;
+
+Spinner::Spinner(val element, std::function<void()> up, std::function<void()> down)
+    : element_(std::move(element)), up_(std::move(up)), down_(std::move(down)),
+      timer_([this] { repeat(); }) {
+    for (const Arrow arrow : {Arrow::Up, Arrow::Down}) {
+        const val target = button(arrow);
+        listen(target, "pointerdown", [this, arrow](const val& e) { press(arrow, e); });
+        listen(target, "pointerleave", [this](const val& e) {
+            if (e["pointerId"].as<int>() == pointer_) {
+                release();
+            }
+        });
+    }
+    listen(element_, "pointercancel", [this](const val&) { release(); });
+    // A long touch would open the context menu.
+    listen(element_, "contextmenu", [](const val& e) { e.call<void>("preventDefault"); });
+    listen(element_, "keydown", [this](const val& e) {
+        const std::string key = e["key"].as<std::string>();
+        if (key == "ArrowUp" || key == "ArrowDown") {
+            e.call<void>("preventDefault");
+            fire(key == "ArrowUp" ? Arrow::Up : Arrow::Down);
+        }
+    });
+    const val window = val::global("window");
+    listen(window, "pointerup", [this](const val&) { release(); });
+    listen(window, "blur", [this](const val&) { release(); });
+    listen(val::global("document"), "visibilitychange", [this](const val&) { release(); });
+}
+
+val Spinner::button(Arrow arrow) const {
+    return element_.call<val>("querySelector",
+                              val(arrow == Arrow::Up ? "button.up" : "button.down"));
+}
+
+void Spinner::press(Arrow arrow, const val& event) {
+    // The main button of a mouse; touch and pen report 0 too.
+    if (event["button"].as<int>() != 0 || held_ != Arrow::None) {
+        return;
+    }
+    // Neither the button nor a text selection takes the press: the spinner
+    // itself takes the focus, as on the desktop.
+    event.call<void>("preventDefault");
+    const val target = button(arrow);
+    const val id = event["pointerId"];
+    // A touch is captured by the element it began on, which would hide its
+    // leaving the arrow.
+    if (target.call<bool>("hasPointerCapture", id)) {
+        target.call<void>("releasePointerCapture", id);
+    }
+    val options = val::object();
+    options.set("preventScroll", true);
+    element_.call<void>("focus", options);
+    held_ = arrow;
+    pointer_ = id.as<int>();
+    target["classList"].call<void>("add", val("held"));
+    timer_.start(kFirstRepeatMs);
+    fire(arrow);
+}
+
+void Spinner::repeat() {
+    if (held_ == Arrow::None) {
+        return;
+    }
+    timer_.start(kRepeatMs);
+    fire(held_);
+}
+
+void Spinner::release() {
+    timer_.stop();
+    if (held_ != Arrow::None) {
+        button(held_)["classList"].call<void>("remove", val("held"));
+        held_ = Arrow::None;
+        pointer_ = -1;
+    }
+}
+
+void Spinner::fire(Arrow arrow) const {
+    if (arrow == Arrow::Up) {
+        up_();
+    } else if (arrow == Arrow::Down) {
+        down_();
+    }
+}
+
+} // namespace web
