@@ -19,7 +19,8 @@ const us = (ms) => `${(ms * 1000).toFixed(0)} us`;
 web.preflight();
 const cpu = readFileSync('/proc/cpuinfo', 'utf8').match(/model name\s*:\s*(.*)/)?.[1] ?? 'unknown';
 const chromium = execFileSync(web.CHROMIUM, ['--version'], { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] }).trim();
-console.log(`processor: ${cpu}, ${readFileSync('/proc/cpuinfo', 'utf8').match(/^processor/gm).length} cores; ${chromium}`);
+const cores = readFileSync('/proc/cpuinfo', 'utf8').match(/^processor/gm).length;
+console.log(`processor: ${cpu}, ${cores} cores; ${chromium}; load average ${os.loadavg()[0].toFixed(1)}`);
 
 const server = await web.serve();
 const browser = await web.launch();

@@ -1,5 +1,6 @@
-// Prints the window's layout table as JSON, so the browser tests place each
-// control from the table itself rather than from a copy of it.
+// Prints the window's layout table as JSON, with each control's spoken name,
+// so the browser tests check the page against the table itself, not a copy.
+#include "ui/accessible_names.h"
 #include "ui/layout.h"
 
 #include <cstdio>
@@ -48,10 +49,11 @@ int main() {
         const std::string back = row.back ? std::to_string(*row.back) : "null";
         std::printf("%s  {\"name\": %s, \"kind\": \"%s\", \"container\": %s, \"caption\": %s, "
                     "\"left\": %d, \"top\": %d, \"width\": %d, \"height\": %d, \"back\": %s, "
-                    "\"selected\": %s, \"tab\": %d}",
+                    "\"selected\": %s, \"tab\": %d, \"spoken\": %s}",
                     first ? "" : ",\n", quoted(object_name(row.ref)).c_str(), kind_name(row.kind),
                     container.c_str(), quoted(row.caption).c_str(), row.left, row.top, row.width,
-                    row.height, back.c_str(), row.selected ? "true" : "false", row.tab);
+                    row.height, back.c_str(), row.selected ? "true" : "false", row.tab,
+                    quoted(accessible_name(row.ref)).c_str());
         first = false;
     }
     std::printf("\n]\n");

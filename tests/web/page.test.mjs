@@ -47,6 +47,29 @@ test('loads with no error, no failed or foreign request, under a policy that ref
   }
 });
 
+test('every control has the desktop\'s spoken name, and each plot is an image', async () => {
+  const { page, close } = await ready();
+  try {
+    // As Chromium's accessibility tree has them; an option button speaks through its input.
+    const cdp = await page.context().newCDPSession(page);
+    const { root } = await cdp.send('DOM.getDocument', { depth: 0 });
+    const wrong = [];
+    for (const row of web.layoutRows()) {
+      const selector = `[data-name="${row.name}"]${row.kind === 'OptionButton' ? ' input' : ''}`;
+      const { nodeId } = await cdp.send('DOM.querySelector', { nodeId: root.nodeId, selector });
+      const [node] = (await cdp.send('Accessibility.getPartialAXTree', { nodeId, fetchRelatives: false })).nodes;
+      const name = node.name?.value ?? '';
+      const role = node.role?.value;
+      if (name !== row.spoken || node.ignored || (row.kind === 'PictureBox' && role !== 'image')) {
+        wrong.push(`${row.name}: ${role} "${name}"${node.ignored ? ' (hidden)' : ''}, not "${row.spoken}"`);
+      }
+    }
+    assert.deepEqual(wrong, []);
+  } finally {
+    await close();
+  }
+});
+
 const VIEWPORTS = [
   { name: '460x466, app scale 1', viewport: { width: 460, height: 466 } },
   { name: '1366x768', viewport: { width: 1366, height: 768 } },
