@@ -128,44 +128,63 @@ test('the app box fills the viewport, centred, and every control stands at its p
   }
 });
 
-test('a held arrow presses at once, again after 400 ms, then every 50 ms, until released or left', async () => {
-  const { page, close } = await ready();
-  try {
-    // Every change of the frequency label, timed in the page.
-    await page.evaluate(() => {
-      window.changes = [];
-      const label = document.querySelector('[data-name="Labelb(3)"]');
-      new MutationObserver(() => window.changes.push(performance.now())).observe(label, {
-        childList: true,
-        characterData: true,
-        subtree: true,
-      });
-      window.addEventListener('pointerup', () => (window.released = performance.now()), { capture: true });
-    });
-    const box = await web.control(page, 'SpinButton4(3)').locator('button.up').boundingBox();
-    await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
-    await page.mouse.down();
-    await page.waitForTimeout(1000);
-    await page.mouse.up();
-    await page.waitForTimeout(300);
-    const { changes, released } = await page.evaluate(() => ({ changes: window.changes, released: window.released }));
-    assert.equal(Number(await web.text(page, 'Labelb(3)')), changes.length, 'one step of 1 Hz per change');
-    assert.ok(changes.length >= 4, `${changes.length} presses in a second's hold`);
-    const [pressed, ...repeats] = changes;
-    // A timer may be late on a busy machine, never early.
-    repeats.forEach((at, k) => assert.ok(at - pressed >= 400 + 50 * k - 5, `repeat ${k + 1} at ${at - pressed} ms`));
-    assert.ok(changes.at(-1) <= released + 5, 'nothing after the release');
+// Each row holds the upper arrow of its own frequency spinner (no upper
+// limit) and ends the hold its own way.
+const HOLDS = [
+  {
+    name: 'a mouse held for a second, then released',
+    spinner: 'SpinButton4(3)',
+    hold: 1000,
+    start: ({ page, at }) => page.mouse.move(at.x, at.y).then(() => page.mouse.down()),
+    end: ({ page }) => page.mouse.up(),
+  },
+  {
+    name: 'a mouse that slides off the arrow',
+    spinner: 'SpinButton4(2)',
+    hold: 600,
+    start: ({ page, at }) => page.mouse.move(at.x, at.y).then(() => page.mouse.down()),
+    end: ({ page, at, box }) => page.mouse.move(at.x - 3 * box.width, at.y),
+    after: ({ page }) => page.mouse.up(),
+  },
+  {
+    name: 'a touch that is cancelled',
+    spinner: 'SpinButton4(1)',
+    hold: 600,
+    start: ({ cdp, at }) => cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [at] }),
+    end: ({ cdp }) => cdp.send('Input.dispatchTouchEvent', { type: 'touchCancel', touchPoints: [] }),
+  },
+];
 
-    // Held again, then the pointer slides off the arrow.
-    const before = changes.length;
-    await page.mouse.down();
-    await page.waitForTimeout(600);
-    await page.mouse.move(box.x - 3 * box.width, box.y + box.height / 2);
-    const whenLeft = await page.evaluate(() => window.changes.length);
-    await page.waitForTimeout(300);
-    assert.ok(whenLeft - before >= 2, 'it was repeating');
-    assert.equal(await page.evaluate(() => window.changes.length), whenLeft, 'leaving the arrow stops it');
-    await page.mouse.up();
+test('a held arrow presses at once, again after 400 ms, then every 50 ms, until the hold ends', async (t) => {
+  const { page, close } = await ready({ hasTouch: true });
+  try {
+    const cdp = await page.context().newCDPSession(page);
+    for (const row of HOLDS) {
+      await t.test(row.name, async () => {
+        const label = row.spinner.replace('SpinButton4', 'Labelb');
+        // Every change of the frequency label, timed in the page.
+        await page.evaluate((name) => {
+          window.changes = [];
+          new MutationObserver(() => window.changes.push(performance.now())).observe(
+            document.querySelector(`[data-name="${name}"]`), { childList: true, characterData: true, subtree: true });
+        }, label);
+        const box = await web.control(page, row.spinner).locator('button.up').boundingBox();
+        const input = { page, cdp, box, at: { x: box.x + box.width / 2, y: box.y + box.height / 2 } };
+        await row.start(input);
+        await page.waitForTimeout(row.hold);
+        await row.end(input);
+        const atEnd = await page.evaluate(() => window.changes.length);
+        await page.waitForTimeout(300);
+        const changes = await page.evaluate(() => window.changes);
+        await row.after?.(input);
+        assert.equal(Number(await web.text(page, label)), changes.length, 'one step of 1 Hz per change');
+        assert.ok(changes.length >= 3, `${changes.length} presses in a hold of ${row.hold} ms`);
+        const [pressed, ...repeats] = changes;
+        // A timer may be late on a busy machine, never early.
+        repeats.forEach((at, k) => assert.ok(at - pressed >= 400 + 50 * k - 5, `repeat ${k + 1} at ${at - pressed} ms`));
+        assert.equal(changes.length, atEnd, 'no press once the hold has ended');
+      });
+    }
   } finally {
     await close();
   }
