@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plot/vector_state.h"
 #include "settings/wave_settings.h"
 #include "ui/controls.h"
 
@@ -46,6 +47,8 @@ void draw_samples(PictureBox& plot, const WaveSettings& s, SampleAt y_at) {
     const double xe = plot_end(s);
     const double h = static_cast<double>(s.span_t) * s.pi / 200.0;
     bool first = true;
+    // The toolkit ran just before, and may have left 256-bit state in use.
+    clear_upper_vector_state();
     for (double x = 0.0; x <= xe; x += h) {
         const float y = static_cast<float>(y_at(x));
         if (first) {

@@ -20,12 +20,10 @@ double twips_to_px(float twips) {
 
 } // namespace
 
-TextLabel::TextLabel(val element, std::string font, double width, TextAlign align)
+TextLabel::TextLabel(val element, std::string font, double width)
     : element_(std::move(element)), font_(std::move(font)), width_(width) {
-    const char* origin = align == TextAlign::Right    ? "right top"
-                         : align == TextAlign::Centre ? "center top"
-                                                      : "left top";
-    set_style(element_, "transform-origin", origin);
+    // Text too wide for its box starts at the box's left edge, whatever the alignment.
+    set_style(element_, "transform-origin", "left top");
 }
 
 void TextLabel::Caption(const std::string& text) {

@@ -13,7 +13,7 @@ namespace web {
 // narrowed to fit, as on the desktop, rather than spilling over its neighbour.
 class TextLabel : public Label {
 public:
-    TextLabel(emscripten::val element, std::string font, double width, TextAlign align);
+    TextLabel(emscripten::val element, std::string font, double width);
     void Caption(const std::string& text) override;
     // Measures again once the page's own faces have arrived.
     void refit();

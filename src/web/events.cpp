@@ -35,16 +35,19 @@ void dispatch(int id, emscripten::val event) {
 } // namespace
 
 emscripten::val callback(EventHandler handler) {
+    static const emscripten::val entry = emscripten::val::module_property("wave_event");
     handlers().push_back(std::move(handler));
     const int id = static_cast<int>(handlers().size() - 1);
-    return emscripten::val::module_property("wave_event")
-        .call<emscripten::val>("bind", emscripten::val::null(), id);
+    return entry.call<emscripten::val>("bind", emscripten::val::null(), id);
 }
 
 void listen(const emscripten::val& target, const char* type, EventHandler handler) {
     // Not passive: spinners and keys cancel the browser's own response.
-    emscripten::val options = emscripten::val::object();
-    options.set("passive", false);
+    static const emscripten::val options = [] {
+        emscripten::val o = emscripten::val::object();
+        o.set("passive", false);
+        return o;
+    }();
     target.call<void>("addEventListener", emscripten::val(type), callback(std::move(handler)),
                       options);
 }

@@ -1,6 +1,9 @@
 // Runs before the module: a browser without WebAssembly, or a module that
 // cannot be fetched or started, gets one line of text instead of an empty box.
 (function () {
+  function started() {
+    return document.documentElement.dataset.ready === 'true';
+  }
   function showLoadError(text) {
     var line = document.getElementById('load-error');
     if (line) {
@@ -15,6 +18,14 @@
   Module.onAbort = function (reason) {
     showLoadError('The program could not be loaded: ' + (reason || 'unknown error'));
   };
+  // A module that cannot be fetched at all rejects a promise nobody handles.
+  window.addEventListener('unhandledrejection', function (event) {
+    if (!started()) {
+      event.preventDefault();
+      var reason = event.reason;
+      showLoadError('The program could not be loaded: ' + (reason && reason.message ? reason.message : reason));
+    }
+  });
   if (typeof WebAssembly === 'undefined') {
     showLoadError('This page needs WebAssembly, which this browser does not provide.');
     throw new Error('WebAssembly is missing');

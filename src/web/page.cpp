@@ -38,7 +38,7 @@ Page::Page(val app) : app_(std::move(app)), window_(app_) {
                                                         px(row.height) - 2 * kPlotBorder));
         } else if (row.kind == ControlKind::Label) {
             labels_.emplace(name, std::make_unique<TextLabel>(built.element, css_font(row.font),
-                                                              px(row.width), row.align));
+                                                              px(row.width)));
         } else if (row.kind == ControlKind::OptionButton) {
             options_.emplace(name, std::make_unique<RadioOption>(built.inner));
         }
@@ -112,7 +112,10 @@ void Page::connect_events() {
         "SpinButton1", [f] { f->SpinButton1_SpinUp(); }, [f] { f->SpinButton1_SpinDown(); });
     listen(element("Command1"), "click", [f](const val&) { f->Command1_Click(); });
 
-    listen(val::global("window"), "resize", [this](const val&) { fit(); });
+    listen(val::global("window"), "resize", [this](const val&) {
+        window_.centre(screen_);
+        fit();
+    });
     // Captions measured before the page's faces arrived are measured again.
     document()["fonts"]["ready"].call<void>("then", callback([this](const val&) {
                                                 for (auto& [name, label] : labels_) {
@@ -123,16 +126,17 @@ void Page::connect_events() {
 
 void Page::start() {
     connect_events();
-    after_each_event([this] { present(); });
+    after_each_event([this] {
+        // A pixel ratio that changed without telling (some zooms) is caught at the next event.
+        if (val::global("window")["devicePixelRatio"].as<double>() != ratio_) {
+            fit();
+        }
+        present();
+    });
     // The plots take their size before anything is drawn on them.
-    const double scale =
-        fill_scale(screen_.Width() / kTwipsPerPixel, screen_.Height() / kTwipsPerPixel);
-    const double ratio = val::global("window")["devicePixelRatio"].as<double>();
-    for (auto& [name, plot] : plots_) {
-        plot->fit(scale * ratio);
-    }
-    form_->Form_Load();
     fit();
+    form_->Form_Load();
+    present();
     document()["documentElement"]["dataset"].set("ready", "true");
 }
 
@@ -140,24 +144,22 @@ void Page::fit() {
     const double width = screen_.Width() / kTwipsPerPixel;
     const double height = screen_.Height() / kTwipsPerPixel;
     const double scale = fill_scale(width, height);
-    window_.centre(screen_);
     set_style(app_, "transform", "scale(" + std::to_string(scale) + ")");
     const double ratio = val::global("window")["devicePixelRatio"].as<double>();
+    ratio_ = ratio;
     for (auto& [name, plot] : plots_) {
         plot->fit(scale * ratio);
     }
-    present();
     watch_pixel_ratio(ratio);
 }
 
 // A change of pixel ratio (browser zoom, a move to another screen) need not
 // come with a resize: a media query on the present ratio says when it ends.
 void Page::watch_pixel_ratio(double ratio) {
-    static double watched = 0;
-    if (ratio == watched) {
+    if (ratio == watched_ratio_) {
         return;
     }
-    watched = ratio;
+    watched_ratio_ = ratio;
     const val query = val::global("window").call<val>(
         "matchMedia", val("(resolution: " + std::to_string(ratio) + "dppx)"));
     val once = val::object();

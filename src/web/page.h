@@ -30,6 +30,7 @@ public:
 private:
     FormControls controls();
     void connect_events();
+    // Scales the box to the viewport and sizes the plots; the next present shows them.
     void fit();
     void watch_pixel_ratio(double ratio);
     void present();
@@ -46,6 +47,8 @@ private:
     std::map<std::string, emscripten::val> elements_;
     std::vector<std::unique_ptr<Spinner>> spinners_;
     std::unique_ptr<Form1> form_;
+    double ratio_ = 0;         // devicePixelRatio the plots were last fitted to
+    double watched_ratio_ = 0; // the one a media query listens for
 };
 
 } // namespace web
