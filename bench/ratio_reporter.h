@@ -20,6 +20,8 @@ public:
     // the benchmark was filtered out or failed.
     const double* seconds(const std::string& name) const;
     const std::map<std::string, double>& all() const { return seconds_; }
+    // A figure measured elsewhere, to be set against this run's.
+    void add(const std::string& name, double seconds) { seconds_[name] = seconds; }
 
 private:
     std::map<std::string, double> seconds_;

@@ -21,10 +21,7 @@ double twips_to_px(float twips) {
 } // namespace
 
 TextLabel::TextLabel(val element, std::string font, double width)
-    : element_(std::move(element)), font_(std::move(font)), width_(width) {
-    // Text too wide for its box starts at the box's left edge, whatever the alignment.
-    set_style(element_, "transform-origin", "left top");
-}
+    : element_(std::move(element)), font_(std::move(font)), width_(width) {}
 
 void TextLabel::Caption(const std::string& text) {
     if (text == text_) {
@@ -39,6 +36,12 @@ void TextLabel::refit() {
     if (font_.empty()) {
         return;
     }
+    // Measured in a stand-in face the width would be wrong, and asking for
+    // the face would load it in the middle of start-up: a face still on its
+    // way is measured once it has arrived.
+    if (!document()["fonts"].call<bool>("check", val(font_), val(text_))) {
+        return;
+    }
     val context = measuring_context();
     context.set("font", font_);
     const double advance = context.call<val>("measureText", val(text_))["width"].as<double>();
@@ -49,14 +52,14 @@ void TextLabel::refit() {
     }
 }
 
+// The window's inner size, read without forcing a layout; the page has no
+// scroll bars to subtract.
 float ViewportScreen::Width() const {
-    return static_cast<float>(document()["documentElement"]["clientWidth"].as<double>() *
-                              kTwipsPerPixel);
+    return static_cast<float>(val::global("window")["innerWidth"].as<double>() * kTwipsPerPixel);
 }
 
 float ViewportScreen::Height() const {
-    return static_cast<float>(document()["documentElement"]["clientHeight"].as<double>() *
-                              kTwipsPerPixel);
+    return static_cast<float>(val::global("window")["innerHeight"].as<double>() * kTwipsPerPixel);
 }
 
 void AppWindow::Left(float twips) {

@@ -116,12 +116,12 @@ void Page::connect_events() {
         window_.centre(screen_);
         fit();
     });
-    // Captions measured before the page's faces arrived are measured again.
-    document()["fonts"]["ready"].call<void>("then", callback([this](const val&) {
-                                                for (auto& [name, label] : labels_) {
-                                                    label->refit();
-                                                }
-                                            }));
+    // Captions shown before the page's faces arrived are measured now.
+    listen(document()["fonts"], "loadingdone", [this](const val&) {
+        for (auto& [name, label] : labels_) {
+            label->refit();
+        }
+    });
 }
 
 void Page::start() {

@@ -112,26 +112,33 @@ BuiltControl make(const ControlRow& row) {
     return {&row, create_element("div"), val::undefined()};
 }
 
-void place(const val& element, const ControlRow& row, int inset) {
-    set_style(element, "left", css_px(inset + px(row.left)));
-    set_style(element, "top", css_px(inset + px(row.top)));
-    set_style(element, "width", css_px(px(row.width)));
-    set_style(element, "height", css_px(px(row.height)));
-}
-
-void paint(const val& element, const ControlRow& row) {
+// One declaration block per control: each crossing into the page costs
+// more than the text it carries.
+std::string placement_and_paint(const ControlRow& row, int inset) {
+    std::string css;
+    const auto declare = [&css](const char* property, const std::string& value) {
+        css += property;
+        css += ':';
+        css += value;
+        css += ';';
+    };
+    declare("left", css_px(inset + px(row.left)));
+    declare("top", css_px(inset + px(row.top)));
+    declare("width", css_px(px(row.width)));
+    declare("height", css_px(px(row.height)));
     if (row.back && !row.transparent) {
-        set_style(element, "background-color", css_colour(*row.back));
+        declare("background-color", css_colour(*row.back));
     }
     if (row.fore) {
-        set_style(element, "color", css_colour(*row.fore));
+        declare("color", css_colour(*row.fore));
     }
     if (row.font != FontId::None) {
-        set_style(element, "font", css_font(row.font));
+        declare("font", css_font(row.font));
     }
     if (row.kind == ControlKind::Label) {
-        set_style(element, "text-align", css_align(row.align));
+        declare("text-align", css_align(row.align));
     }
+    return css;
 }
 
 } // namespace
@@ -185,8 +192,8 @@ std::vector<BuiltControl> build_controls(const val& app) {
             parent = holder.element;
             inset = holder.row->kind == ControlKind::PictureBox ? kPlotBorder : 0;
         }
-        place(element, row, inset);
-        paint(element, row);
+        // Through the CSSOM, which the page's policy allows, unlike style attributes.
+        element["style"].set("cssText", placement_and_paint(row, inset));
         parent.call<void>("append", element);
         if (row.kind == ControlKind::Frame || row.kind == ControlKind::PictureBox) {
             containers.emplace(name, control);

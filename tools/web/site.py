@@ -121,8 +121,10 @@ def pages(args):
     csp = ("default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; "
            f"style-src 'self' {sha256(style)}; font-src 'self'; img-src 'self' data:; "
            "connect-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'")
+    # The module is asked for with the page, not only once the script has run.
     write_page(template, os.path.join(args.out, "index.html"), csp, style,
-               '<script src="wave-synthesis.js"></script>')
+               '<link rel="preload" href="wave-synthesis.wasm" as="fetch" type="application/wasm" '
+               'crossorigin="anonymous">\n<script src="wave-synthesis.js"></script>')
 
     # One file for a USB stick or a learning platform: fonts and module inline.
     def data_url(name):

@@ -2,8 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOption>
 
 #include <algorithm>
 #include <cmath>
@@ -37,6 +35,60 @@ QFont stretched(QFont font, int stretch) {
     return font;
 }
 
+// The run the text takes from its origin: the advance, widened by any ink
+// that overhangs it.
+struct Extent {
+    qreal left;
+    qreal right;
+    qreal advance;
+
+    Extent(const QString& text, const QFont& font, const QWidget* widget) {
+        const QFontMetricsF metrics(font, widget);
+        const QRectF ink = metrics.boundingRect(text);
+        advance = metrics.horizontalAdvance(text);
+        left = std::min<qreal>(0, ink.left());
+        right = std::max(advance, ink.right());
+    }
+    qreal width() const { return right - left; }
+};
+
+qreal width_of(const QString& text, const QFont& font, const QWidget* widget) {
+    return Extent(text, font, widget).width();
+}
+
+// Left end of a run of this width, aligned in the area.
+qreal aligned_start(const QRectF& area, Qt::Alignment align, qreal width) {
+    if (align & Qt::AlignRight) {
+        return area.right() - width;
+    }
+    if (align & Qt::AlignHCenter) {
+        return area.left() + (area.width() - width) / 2;
+    }
+    return area.left();
+}
+
+// The widest stretch of this size that fits, if any does. Widths shrink
+// about in proportion to the stretch, but glyphs snap to whole pixels, so the
+// proportional guess is checked and moved a step at a time.
+std::optional<QFont> condensed(const QString& text, const QFont& sized, qreal room,
+                               const QWidget* widget) {
+    const auto fits = [&](int stretch) {
+        return width_of(text, stretched(sized, stretch), widget) <= room;
+    };
+    const qreal natural = width_of(text, stretched(sized, 100), widget);
+    int stretch = std::clamp(static_cast<int>(100 * room / natural), ValueLabel::kMinStretch, 100);
+    while (stretch < 100 && fits(stretch + 1)) {
+        ++stretch;
+    }
+    while (stretch >= ValueLabel::kMinStretch && !fits(stretch)) {
+        --stretch;
+    }
+    if (stretch < ValueLabel::kMinStretch) {
+        return std::nullopt;
+    }
+    return stretched(sized, stretch);
+}
+
 } // namespace
 
 ValueLabel::ValueLabel(QWidget* parent) : QLabel(parent) {
@@ -48,148 +100,69 @@ void ValueLabel::Caption(const std::string& text) {
     setText(QString::fromStdString(text));
 }
 
-QRect ValueLabel::textRect() const {
-    // The rectangle QLabel lays plain text out in.
-    QRect area = contentsRect();
+QRect ValueLabel::textArea() const {
     const int m = margin();
-    area.adjust(m, m, -m, -m);
-    int inset = indent();
-    if (inset < 0 && frameWidth() > 0) {
-        inset = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - m;
-    }
-    if (inset > 0) {
-        const Qt::Alignment h = horizontalAlignment();
-        if (h & Qt::AlignLeft) {
-            area.setLeft(area.left() + inset);
+    QRect area = contentsRect().adjusted(m, m, -m, -m);
+    if (indent() > 0) {
+        if (alignment() & Qt::AlignLeft) {
+            area.setLeft(area.left() + indent());
         }
-        if (h & Qt::AlignRight) {
-            area.setRight(area.right() - inset);
+        if (alignment() & Qt::AlignRight) {
+            area.setRight(area.right() - indent());
         }
     }
     return area;
 }
 
-Qt::Alignment ValueLabel::horizontalAlignment() const {
-    const auto direction = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
-    return QStyle::visualAlignment(direction, alignment()) & Qt::AlignHorizontal_Mask;
-}
-
-qreal ValueLabel::alignedStart(qreal width) const {
-    const QRectF area(fit_.area);
-    if (fit_.align & Qt::AlignRight) {
-        return area.right() - width;
+const QFont& ValueLabel::fittedFont() const {
+    const int room = textArea().width();
+    if (fitRoom_ == room && fitText_ == text() && fitRequested_ == font()) {
+        return fitted_;
     }
-    if (fit_.align & Qt::AlignHCenter) {
-        return area.left() + (area.width() - width) / 2;
+    fitText_ = text();
+    fitRequested_ = font();
+    fitRoom_ = room;
+
+    fitted_ = font();
+    if (width_of(fitText_, fitted_, this) <= room) {
+        return fitted_;
     }
-    return area.left();
-}
-
-bool ValueLabel::place(const QFont& font, qreal& originX) const {
-    const QFontMetricsF metrics(font, this);
-    const QString& s = fit_.text;
-    const qreal advance = metrics.horizontalAdvance(s);
-    const QRectF ink = metrics.boundingRect(s);
-    // The ink may overhang the advance on either side; both must be inside.
-    const qreal lo = std::min<qreal>(0, ink.left());
-    const qreal hi = std::max(advance, ink.right());
-    const QRectF area(fit_.area);
-    if (hi - lo > area.width()) {
-        return false;
-    }
-    originX = alignedStart(hi - lo) - lo;
-    return true;
-}
-
-bool ValueLabel::placeAsPlainLabel() const {
-    // Does QLabel itself, placing the advance by the alignment, keep the ink inside?
-    const QFontMetricsF metrics(fit_.requested, this);
-    const QString& s = fit_.text;
-    const qreal advance = metrics.horizontalAdvance(s);
-    const QRectF ink = metrics.boundingRect(s);
-    const QRectF area(fit_.area);
-    const qreal origin = alignedStart(advance);
-    return advance <= area.width() && origin + ink.left() >= area.left() &&
-           origin + ink.right() <= area.right();
-}
-
-const ValueLabel::Fit& ValueLabel::fit() const {
-    const QRect area = textRect();
-    const Qt::Alignment align = horizontalAlignment();
-    if (fitValid_ && fit_.text == text() && fit_.requested == font() && fit_.area == area &&
-        fit_.align == align) {
-        return fit_;
-    }
-    fit_.text = text();
-    fit_.requested = font();
-    fit_.area = area;
-    fit_.align = align;
-    fitValid_ = true;
-
-    fit_.asPlainLabel = placeAsPlainLabel();
-    if (fit_.asPlainLabel || place(fit_.requested, fit_.originX)) {
-        fit_.font = fit_.requested;
-        return fit_;
-    }
-
-    // At each size, the widest stretch that fits; smaller sizes only when even
-    // the narrowest stretch is too wide.
-    QFont sized = fit_.requested;
+    // Condensed before smaller: a narrower digit reads better than a tiny one.
+    QFont sized = font();
     for (;;) {
-        int lo = kMinStretch; // fits, once checked
-        int hi = 101;         // first stretch known too wide
-        qreal origin = 0;
-        if (place(stretched(sized, lo), origin)) {
-            while (hi - lo > 1) {
-                const int mid = (lo + hi) / 2;
-                if (place(stretched(sized, mid), origin)) {
-                    lo = mid;
-                } else {
-                    hi = mid;
-                }
-            }
-            fit_.font = stretched(sized, lo);
-            place(fit_.font, fit_.originX);
-            return fit_;
+        if (const std::optional<QFont> f = condensed(fitText_, sized, room, this)) {
+            fitted_ = *f;
+            return fitted_;
         }
         const std::optional<QFont> next = smaller(sized);
         if (!next) {
             // Nothing readable fits: the smallest, aligned as well as it goes.
-            fit_.font = stretched(sized, kMinStretch);
-            fit_.originX =
-                alignedStart(QFontMetricsF(fit_.font, this).horizontalAdvance(fit_.text));
-            return fit_;
+            fitted_ = stretched(sized, kMinStretch);
+            return fitted_;
         }
         sized = *next;
     }
 }
 
-const QFont& ValueLabel::fittedFont() const {
-    return fit().font;
-}
-
 void ValueLabel::paintEvent(QPaintEvent* event) {
-    const Fit& f = fit();
-    if (f.asPlainLabel) {
+    const QFont& f = fittedFont();
+    const QRectF area(textArea());
+    const Qt::Alignment align = alignment();
+    const Extent extent(text(), f, this);
+    // Placed by its advance, as QLabel places it, may the ink overhang?
+    const qreal start = aligned_start(area, align, extent.advance);
+    if (f == font() && start + extent.left >= area.left() && start + extent.right <= area.right()) {
         QLabel::paintEvent(event);
         return;
     }
-
+    // Otherwise the ink, not the advance, is aligned in the area.
     QPainter painter(this);
     drawFrame(&painter);
-    painter.setFont(f.font);
-
-    // drawItemText takes whole pixels; the fraction goes into the transform.
-    const qreal left = std::floor(f.originX);
-    painter.translate(f.originX - left, 0);
-    const QFontMetricsF metrics(f.font, this);
-    const int width = static_cast<int>(std::ceil(metrics.horizontalAdvance(f.text))) + 1;
-    const QRect box(static_cast<int>(left), f.area.top(), width, f.area.height());
-    const int flags = ((alignment() & Qt::AlignVertical_Mask) | Qt::AlignLeft).toInt() |
+    painter.setFont(f);
+    painter.setPen(palette().color(foregroundRole()));
+    const qreal origin = aligned_start(area, align, extent.width()) - extent.left;
+    const QRectF box(origin, area.top(), extent.advance + 1, area.height());
+    const int flags = ((align & Qt::AlignVertical_Mask) | Qt::AlignLeft).toInt() |
                       Qt::TextSingleLine | Qt::TextDontClip;
-
-    QStyleOption option;
-    option.initFrom(this);
-    style()->drawItemText(&painter, box, flags, option.palette, isEnabled(), f.text,
-                          foregroundRole());
+    painter.drawText(box, flags, text());
 }

@@ -4,7 +4,7 @@
 
 #include <QFont>
 #include <QLabel>
-#include <QRectF>
+#include <QRect>
 
 #include <string>
 
@@ -30,25 +30,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    struct Fit {
-        QString text;
-        QFont requested;
-        QRect area;
-        Qt::Alignment align;
-        QFont font;
-        qreal originX = 0; // left end of the advance, in widget coordinates
-        bool asPlainLabel = false;
-    };
+    // Where the text goes: the contents less the margin and the indent.
+    QRect textArea() const;
 
-    QRect textRect() const;
-    Qt::Alignment horizontalAlignment() const;
-    const Fit& fit() const;
-    // Left end of a run of this width, aligned in the text area.
-    qreal alignedStart(qreal width) const;
-    // Where the text starts if its ink fits into the area with this font.
-    bool place(const QFont& font, qreal& originX) const;
-    bool placeAsPlainLabel() const;
-
-    mutable Fit fit_;
-    mutable bool fitValid_ = false;
+    // What the fitted font was worked out for, and the font.
+    mutable QString fitText_;
+    mutable QFont fitRequested_;
+    mutable int fitRoom_ = -1;
+    mutable QFont fitted_;
 };
