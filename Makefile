@@ -3,7 +3,7 @@
 PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: all deps configure build run web serve test bench measure asan package format clean
+.PHONY: all deps configure build run web serve test bench measure measure-web asan package format clean
 
 all: build
 
@@ -57,6 +57,12 @@ measure: deps
 	cmake --preset release
 	cmake --build --preset release --target wave-synthesis bare_window first_frame
 	bash tools/measure-startup.sh 31
+
+# The web build's figures through Debian's Chromium, the desktop's press beside them.
+measure-web: web
+	cmake --preset release
+	cmake --build --preset release --target wave_bench
+	DESKTOP_BENCH=build/release/bench/wave_bench node tools/measure-web.mjs
 
 asan:
 	$(MAKE) test PRESET=asan

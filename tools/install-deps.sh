@@ -12,7 +12,11 @@ packages=(
   python3-pyatspi at-spi2-core dbus-daemon
   dpkg-dev file
   emscripten node-acorn nodejs fonttools python3-brotli
+  chromium
 )
+# Another distribution's nodejs carries npm inside and conflicts with
+# Debian's: ask for npm only when the command is missing.
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -20,14 +24,21 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing missing packages: ${missing[*]}"
-sudo=()
-if [ "$(id -u)" -ne 0 ]; then
-  command -v sudo >/dev/null || { echo "error: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
-  sudo=(sudo)
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "Installing missing packages: ${missing[*]}"
+  sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "error: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+    sudo=(sudo)
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+
+# The browser tests' driver, exactly as the lockfile pins it; it brings no
+# browser of its own (Debian's chromium above is the one used).
+cd "$(dirname "$0")/.."
+if [ ! package-lock.json -ot node_modules/.package-lock.json ]; then
+  PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error >/dev/null
+fi

@@ -1,0 +1,61 @@
+// Prints the window's layout table as JSON, with each control's spoken name,
+// so the browser tests check the page against the table itself, not a copy.
+#include "ui/accessible_names.h"
+#include "ui/layout.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace {
+
+const char* kind_name(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Frame:
+        return "Frame";
+    case ControlKind::Label:
+        return "Label";
+    case ControlKind::OptionButton:
+        return "OptionButton";
+    case ControlKind::CommandButton:
+        return "CommandButton";
+    case ControlKind::PictureBox:
+        return "PictureBox";
+    case ControlKind::SpinButton:
+        return "SpinButton";
+    }
+    return "?";
+}
+
+std::string quoted(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+        }
+        out += c;
+    }
+    return out + '"';
+}
+
+} // namespace
+
+int main() {
+    std::printf("[\n");
+    bool first = true;
+    for (const ControlRow& row : window_layout()) {
+        const std::string container =
+            row.container.name.empty() ? "null" : quoted(object_name(row.container));
+        const std::string back = row.back ? std::to_string(*row.back) : "null";
+        std::printf("%s  {\"name\": %s, \"kind\": \"%s\", \"container\": %s, \"caption\": %s, "
+                    "\"left\": %d, \"top\": %d, \"width\": %d, \"height\": %d, \"back\": %s, "
+                    "\"selected\": %s, \"tab\": %d, \"spoken\": %s}",
+                    first ? "" : ",\n", quoted(object_name(row.ref)).c_str(), kind_name(row.kind),
+                    container.c_str(), quoted(row.caption).c_str(), row.left, row.top, row.width,
+                    row.height, back.c_str(), row.selected ? "true" : "false", row.tab,
+                    quoted(accessible_name(row.ref)).c_str());
+        first = false;
+    }
+    std::printf("\n]\n");
+    return 0;
+}

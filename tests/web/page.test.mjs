@@ -1,0 +1,287 @@
+// The page as a learner meets it: loading, where every control stands, a
+// held arrow, the keyboard, the single file from disk, and a failed load.
+import assert from 'node:assert/strict';
+import path from 'node:path';
+import { after, before, test } from 'node:test';
+import { pathToFileURL } from 'node:url';
+import * as web from './lib.mjs';
+
+web.preflight();
+let browser;
+let server;
+before(async () => {
+  server = await web.serve();
+  browser = await web.launch();
+});
+after(async () => {
+  await browser?.close();
+  await server?.close();
+});
+
+async function ready(options) {
+  const opened = await web.openPage(browser, `${server.origin}/`, options);
+  await web.waitReady(opened.page);
+  return opened;
+}
+
+test('loads with no error, no failed or foreign request, under a policy that refuses other hosts', async () => {
+  const { page, problems, close } = await ready();
+  try {
+    assert.equal(await page.title(), '波の合成');
+    assert.equal(await page.getAttribute('html', 'lang'), 'ja');
+    await page.evaluate(async () => {
+      await document.fonts.ready;
+    });
+    assert.deepEqual(problems, []);
+    const policy = await page.getAttribute('meta[http-equiv="Content-Security-Policy"]', 'content');
+    assert.ok(policy && !/'unsafe-eval'/.test(policy), `policy: ${policy}`);
+    // A request to another host is refused before it leaves the page.
+    const outcome = await page.evaluate(async () => {
+      let refused = false;
+      document.addEventListener('securitypolicyviolation', () => (refused = true));
+      const fetched = await fetch('http://127.0.0.1:9/elsewhere').then(() => 'fetched', () => 'failed');
+      await new Promise((r) => setTimeout(r, 50));
+      return { fetched, refused };
+    });
+    assert.deepEqual(outcome, { fetched: 'failed', refused: true });
+  } finally {
+    await close();
+  }
+});
+
+test('every control has the desktop\'s spoken name, and each plot is an image', async () => {
+  const { page, close } = await ready();
+  try {
+    // As Chromium's accessibility tree has them; an option button speaks through its input.
+    const cdp = await page.context().newCDPSession(page);
+    const { root } = await cdp.send('DOM.getDocument', { depth: 0 });
+    const wrong = [];
+    for (const row of web.layoutRows()) {
+      const selector = `[data-name="${row.name}"]${row.kind === 'OptionButton' ? ' input' : ''}`;
+      const { nodeId } = await cdp.send('DOM.querySelector', { nodeId: root.nodeId, selector });
+      const [node] = (await cdp.send('Accessibility.getPartialAXTree', { nodeId, fetchRelatives: false })).nodes;
+      const name = node.name?.value ?? '';
+      const role = node.role?.value;
+      if (name !== row.spoken || node.ignored || (row.kind === 'PictureBox' && role !== 'image')) {
+        wrong.push(`${row.name}: ${role} "${name}"${node.ignored ? ' (hidden)' : ''}, not "${row.spoken}"`);
+      }
+    }
+    assert.deepEqual(wrong, []);
+  } finally {
+    await close();
+  }
+});
+
+const VIEWPORTS = [
+  { name: '460x466, app scale 1', viewport: { width: 460, height: 466 } },
+  { name: '1366x768', viewport: { width: 1366, height: 768 } },
+  { name: '1920x1080 at devicePixelRatio 2', viewport: { width: 1920, height: 1080 }, deviceScaleFactor: 2 },
+];
+
+test('the app box fills the viewport, centred, and every control stands at its place in the table', async (t) => {
+  const expected = web.tableRects();
+  for (const { name, ...options } of VIEWPORTS) {
+    await t.test(name, async () => {
+      const { page, close } = await ready(options);
+      try {
+        const boxes = await page.evaluate(() => {
+          const rect = (e) => {
+            const r = e.getBoundingClientRect();
+            return { left: r.left, top: r.top, width: r.width, height: r.height };
+          };
+          const all = {};
+          for (const e of document.querySelectorAll('[data-name]')) {
+            all[e.dataset.name] = all[e.dataset.name] ? 'twice' : rect(e);
+          }
+          return { app: rect(document.getElementById('app')), all };
+        });
+        const { app, all } = boxes;
+        const { width: vw, height: vh } = options.viewport;
+        const scale = app.width / web.APP_WIDTH;
+        assert.ok(Math.abs(scale - Math.min(vw / web.APP_WIDTH, vh / web.APP_HEIGHT)) < 0.01, `scale ${scale}`);
+        assert.ok(Math.abs(app.height / web.APP_HEIGHT - scale) < 0.01, 'scaled alike both ways');
+        assert.ok(Math.abs(app.left - (vw - app.width) / 2) <= 1 && Math.abs(app.top - (vh - app.height) / 2) <= 1,
+          `centred: ${JSON.stringify(app)}`);
+
+        const misplaced = [];
+        for (const [control, want] of expected) {
+          const box = all[control];
+          if (!box || box === 'twice') {
+            misplaced.push(`${control}: ${box ? 'two elements' : 'no element'}`);
+            continue;
+          }
+          const got = {
+            left: (box.left - app.left) / scale,
+            top: (box.top - app.top) / scale,
+            width: box.width / scale,
+            height: box.height / scale,
+          };
+          if (['left', 'top', 'width', 'height'].some((k) => Math.abs(got[k] - want[k]) > 0.51)) {
+            const show = (r) => ['left', 'top', 'width', 'height'].map((k) => r[k].toFixed(1)).join(',');
+            misplaced.push(`${control}: ${show(got)} instead of ${show(want)}`);
+          }
+        }
+        assert.equal(Object.keys(all).length, expected.size, 'one element per control, no more');
+        assert.deepEqual(misplaced, []);
+      } finally {
+        await close();
+      }
+    });
+  }
+});
+
+// Each row holds the upper arrow of its own frequency spinner (no upper
+// limit) and ends the hold its own way.
+const HOLDS = [
+  {
+    name: 'a mouse held for a second, then released',
+    spinner: 'SpinButton4(3)',
+    hold: 1000,
+    start: ({ page, at }) => page.mouse.move(at.x, at.y).then(() => page.mouse.down()),
+    end: ({ page }) => page.mouse.up(),
+  },
+  {
+    name: 'a mouse that slides off the arrow',
+    spinner: 'SpinButton4(2)',
+    hold: 600,
+    start: ({ page, at }) => page.mouse.move(at.x, at.y).then(() => page.mouse.down()),
+    end: ({ page, at, box }) => page.mouse.move(at.x - 3 * box.width, at.y),
+    after: ({ page }) => page.mouse.up(),
+  },
+  {
+    name: 'a touch that is cancelled',
+    spinner: 'SpinButton4(1)',
+    hold: 600,
+    start: ({ cdp, at }) => cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [at] }),
+    end: ({ cdp }) => cdp.send('Input.dispatchTouchEvent', { type: 'touchCancel', touchPoints: [] }),
+  },
+];
+
+test('a held arrow presses at once, again after 400 ms, then every 50 ms, until the hold ends', async (t) => {
+  const { page, close } = await ready({ hasTouch: true });
+  try {
+    const cdp = await page.context().newCDPSession(page);
+    for (const row of HOLDS) {
+      await t.test(row.name, async () => {
+        const label = row.spinner.replace('SpinButton4', 'Labelb');
+        // Every change of the frequency label, timed in the page.
+        await page.evaluate((name) => {
+          window.changes = [];
+          new MutationObserver(() => window.changes.push(performance.now())).observe(
+            document.querySelector(`[data-name="${name}"]`), { childList: true, characterData: true, subtree: true });
+        }, label);
+        const box = await web.control(page, row.spinner).locator('button.up').boundingBox();
+        const input = { page, cdp, box, at: { x: box.x + box.width / 2, y: box.y + box.height / 2 } };
+        await row.start(input);
+        await page.waitForTimeout(row.hold);
+        await row.end(input);
+        const atEnd = await page.evaluate(() => window.changes.length);
+        await page.waitForTimeout(300);
+        const changes = await page.evaluate(() => window.changes);
+        await row.after?.(input);
+        assert.equal(Number(await web.text(page, label)), changes.length, 'one step of 1 Hz per change');
+        assert.ok(changes.length >= 3, `${changes.length} presses in a hold of ${row.hold} ms`);
+        const [pressed, ...repeats] = changes;
+        // A timer may be late on a busy machine, never early.
+        repeats.forEach((at, k) => assert.ok(at - pressed >= 400 + 50 * k - 5, `repeat ${k + 1} at ${at - pressed} ms`));
+        assert.equal(changes.length, atEnd, 'no press once the hold has ended');
+      });
+    }
+  } finally {
+    await close();
+  }
+});
+
+test('the keyboard: Tab in the table\'s order, Up and Down on a spinner, Space on an option and RESET', async (t) => {
+  const { page, problems, close } = await ready();
+  try {
+    await t.test('Tab', async () => {
+      const checked = new Set(await page.$$eval('input[type=radio]:checked', (all) =>
+        all.map((i) => i.closest('[data-name]').dataset.name)));
+      // A group of options is one stop, at its selected button, as browsers do.
+      const groups = new Set();
+      const stops = [];
+      for (const row of web.tabOrder()) {
+        if (row.kind !== 'OptionButton') {
+          stops.push(row.name);
+        } else if (!groups.has(row.container)) {
+          groups.add(row.container);
+          const members = web.layoutRows().filter((r) => r.container === row.container).map((r) => r.name);
+          stops.push(members.find((m) => checked.has(m)) ?? row.name);
+        }
+      }
+      await page.evaluate(() => document.activeElement?.blur());
+      const walked = [];
+      for (let n = 0; n < stops.length; n++) {
+        await page.keyboard.press('Tab');
+        walked.push(await page.evaluate(() => document.activeElement?.closest('[data-name]')?.dataset.name ?? '<none>'));
+      }
+      assert.deepEqual(walked, stops);
+    });
+
+    await t.test('Up and Down, Space', async () => {
+      const keys = async (name, ...pressed) => {
+        await web.control(page, name).focus();
+        for (const key of pressed) await page.keyboard.press(key);
+      };
+      await keys('SpinButton3(2)', 'ArrowUp', 'ArrowUp', 'ArrowUp');
+      await keys('SpinButton4(2)', 'ArrowUp', 'ArrowUp', 'ArrowDown');
+      assert.deepEqual([await web.text(page, 'Labela(2)'), await web.text(page, 'Labelb(2)')], ['3', '1']);
+      await web.control(page, 'switch_s(2)').locator('input').focus();
+      await page.keyboard.press('Space');
+      assert.ok(await web.control(page, 'switch_s(2)').locator('input').isChecked());
+      await keys('SpinButton1', 'ArrowUp');
+      assert.equal(await web.text(page, 'labelt'), '2');
+      await keys('Command1', 'Space');
+      assert.deepEqual([await web.text(page, 'labelt'), await web.text(page, 'value_t')], ['1', '1']);
+      const plot = await web.readCanvas(page, 'Grph(2)');
+      const wave = { colour: 0xff0000, ytop: 10, span: 1, terms: [{ amp: 3, hz: 1, wave: 'sin' }] };
+      assert.deepEqual(web.waveFaults(plot, wave), []);
+    });
+    assert.deepEqual(problems, []);
+  } finally {
+    await close();
+  }
+});
+
+test('the single file opened from disk loads, draws and answers a press', async () => {
+  const url = pathToFileURL(path.join(web.SITE, 'wave-synthesis.html')).href;
+  const { page, problems, close } = await web.openPage(browser, url);
+  try {
+    await web.waitReady(page);
+    for (const step of ['SpinButton3(1)+', 'SpinButton3(1)+', 'SpinButton4(1)+', 'SpinButton4(1)+']) {
+      await web.press(page, step);
+    }
+    const plots = { 'Grph(1)': [0xff0000, 10], Gr: [0x0000ff, 20] };
+    for (const [name, [colour, ytop]] of Object.entries(plots)) {
+      const faults = web.waveFaults(await web.readCanvas(page, name), { colour, ytop, span: 1, terms: [{ amp: 2, hz: 2, wave: 'cos' }] });
+      assert.deepEqual(faults, [], name);
+    }
+    assert.deepEqual(problems, []);
+  } finally {
+    await close();
+  }
+});
+
+const FAILED_LOADS = [
+  { name: 'a browser without WebAssembly', beforeLoad: (page) => page.addInitScript(() => delete globalThis.WebAssembly) },
+  { name: 'a module missing on the server', beforeLoad: (page) => page.route('**/*.wasm', (route) => route.fulfill({ status: 404 })) },
+  { name: 'a module whose request fails outright', beforeLoad: (page) => page.route('**/*.wasm', (route) => route.abort()) },
+];
+
+test('a load that fails says so in one line and never claims to be ready', async (t) => {
+  for (const { name, beforeLoad } of FAILED_LOADS) {
+    await t.test(name, async () => {
+      const { page, close } = await web.openPage(browser, `${server.origin}/`, { beforeLoad });
+      try {
+        const message = page.locator('#load-error');
+        await message.waitFor({ state: 'visible', timeout: 10000 });
+        const line = (await message.innerText()).trim();
+        assert.ok(line.length > 0 && !line.includes('\n'), `message: ${JSON.stringify(line)}`);
+        assert.notEqual(await page.evaluate(() => document.documentElement.dataset.ready), 'true');
+      } finally {
+        await close();
+      }
+    });
+  }
+});
