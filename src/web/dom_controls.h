@@ -5,6 +5,7 @@
 
 #include <emscripten/val.h>
 
+#include <limits>
 #include <string>
 
 namespace web {
@@ -40,6 +41,10 @@ class ViewportScreen : public Screen {
 public:
     float Width() const override;
     float Height() const override;
+    // A page has no title bar to keep in reach, and the box is scaled to fit
+    // the viewport afterwards: the window stays centred even when larger.
+    float AvailableLeft() const override { return -std::numeric_limits<float>::infinity(); }
+    float AvailableTop() const override { return -std::numeric_limits<float>::infinity(); }
 };
 
 // The app box stands for the window: its outer size is remembered as set, and
