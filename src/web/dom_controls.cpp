@@ -39,8 +39,11 @@ void TextLabel::refit() {
     // Measured in a stand-in face the width would be wrong, and asking for
     // the face would load it in the middle of start-up: a face still on its
     // way is measured once it has arrived.
-    if (!document()["fonts"].call<bool>("check", val(font_), val(text_))) {
-        return;
+    if (!face_arrived_) {
+        face_arrived_ = document()["fonts"].call<bool>("check", val(font_), val(text_));
+        if (!face_arrived_) {
+            return;
+        }
     }
     val context = measuring_context();
     context.set("font", font_);

@@ -24,6 +24,7 @@ private:
     std::string font_;
     double width_;
     std::string text_;
+    bool face_arrived_ = false; // a loaded face stays loaded: asked until it has come
 };
 
 class RadioOption : public OptionButton {

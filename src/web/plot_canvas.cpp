@@ -2,6 +2,8 @@
 
 #include "web/geometry.h"
 
+#include <emscripten/heap.h>
+
 #include <cstddef>
 #include <utility>
 
@@ -43,14 +45,21 @@ void PlotCanvas::show() {
     const std::uint32_t* pixels = surface_.pixels();
     const int w = surface_.width();
     const int h = surface_.height();
-    const std::size_t bytes = static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4;
-    // A view of the module's memory, made afresh: growing the memory detaches older views.
-    const val heap(
-        emscripten::typed_memory_view(bytes, reinterpret_cast<const unsigned char*>(pixels)));
-    const val clamped =
-        val::global("Uint8ClampedArray").new_(heap["buffer"], heap["byteOffset"], heap["length"]);
-    const val image = val::global("ImageData").new_(clamped, w, h);
-    context_.call<void>("putImageData", image, 0, 0);
+    const std::size_t heap_size = emscripten_get_heap_size();
+    if (pixels != image_pixels_ || w != image_width_ || h != image_height_ ||
+        heap_size != image_heap_size_) {
+        const std::size_t bytes = static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4;
+        const val heap(
+            emscripten::typed_memory_view(bytes, reinterpret_cast<const unsigned char*>(pixels)));
+        const val clamped = val::global("Uint8ClampedArray")
+                                .new_(heap["buffer"], heap["byteOffset"], heap["length"]);
+        image_ = val::global("ImageData").new_(clamped, w, h);
+        image_pixels_ = pixels;
+        image_width_ = w;
+        image_height_ = h;
+        image_heap_size_ = heap_size;
+    }
+    context_.call<void>("putImageData", image_, 0, 0);
     shown_ = surface_.generation();
     ever_shown_ = true;
 }

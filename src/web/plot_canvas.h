@@ -4,6 +4,7 @@
 
 #include <emscripten/val.h>
 
+#include <cstddef>
 #include <cstdint>
 
 namespace web {
@@ -27,6 +28,13 @@ private:
     PlotSurface surface_;
     emscripten::val canvas_;
     emscripten::val context_;
+    // An ImageData over the surface's pixels, made again only when they move
+    // or the module's memory grows (which detaches every view of it).
+    emscripten::val image_ = emscripten::val::undefined();
+    const std::uint32_t* image_pixels_ = nullptr;
+    int image_width_ = 0;
+    int image_height_ = 0;
+    std::size_t image_heap_size_ = 0;
     int width_;
     int height_;
     std::uint64_t shown_ = 0;
