@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Quick start: `make run` opens the window, `make test` runs the whole suite,
 # `make serve` builds the browser version and serves it on 127.0.0.1.
 PRESET ?= dev

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick for start-up: the least a Qt program can do to show a
 // window of the same size.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "arithmetic_floor.h"
 #include "ratio_reporter.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "clean_floor_run.h"
 
 #include "arithmetic_floor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts a program and reports how long it took until its first window was
 // mapped and until that window showed something other than the black root
 // behind it; then asks the window to close, as its close button would, and

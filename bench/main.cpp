@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "clean_floor_run.h"
 #include "ratio_reporter.h"
 #include "ui/qt/startup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "arithmetic_floor.h"
 #include "form/form1.h"
 #include "logic/form_events.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Desktop integration, the program's icon, and the Debian package.
 
 set(WAVE_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)

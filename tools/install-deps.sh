@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages this project needs, and nothing when all are there.
 set -euo pipefail
 

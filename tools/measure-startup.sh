@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up time (process start to the first frame on screen) and peak
 # resident memory of the program, against a bare Qt window of the same size,
 # under an Xvfb of our own. Prints the medians and their ratios.

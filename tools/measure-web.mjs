@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints the web build's figures, measured through Debian's Chromium:
 //   an amplitude press from event to canvas, at app scale 1 and at 1920x1080;
 //   the first frame, from navigation to every plot drawn;

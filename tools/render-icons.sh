@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Renders the PNG sizes of the program's icon from its SVG. The PNGs are kept
 # in the repository, so building needs no SVG renderer; run this after editing
 # the SVG (needs rsvg-convert, Debian package librsvg2-bin).

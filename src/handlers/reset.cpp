@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form/form1.h"
 
 // Only the span goes back; everything else the learner set stays.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form/form1.h"
 
 // A step applies from the next press on; nothing is redrawn.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form/form1.h"
 
 // The toolkit keeps the pair exclusive; these only write the flag and redraw.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form/form1.h"
 #include "plot/plot_parts.h"
 

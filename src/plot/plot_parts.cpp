@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plot/plot_parts.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plot/vector_state.h"
 
 #if defined(__x86_64__) || defined(__i386__)

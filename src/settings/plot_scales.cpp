@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form/form1.h"
 
 // 2 * span_t is exact in single precision; the product with pi is not.

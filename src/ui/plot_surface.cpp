@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/plot_surface.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "web/dom_controls.h"
 
 #include "web/dom.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "web/events.h"
 
 #include <emscripten/bind.h>

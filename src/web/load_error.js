@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs before the module: a browser without WebAssembly, or a module that
 // cannot be fetched or started, gets one line of text instead of an empty box.
 (function () {

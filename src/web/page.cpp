@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "web/page.h"
 
 #include "web/dom.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "web/page_builder.h"
 
 #include "ui/accessible_names.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "web/plot_canvas.h"
 
 #include "web/geometry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "web/spinner.h"
 
 #include <string>

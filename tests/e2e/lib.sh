@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared steps of the end-to-end scripts; source it, do not run it.
 #
 #   start_xvfb                  own X server on a free display, exported as DISPLAY

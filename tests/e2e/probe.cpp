@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads a screenshot for the end-to-end scripts:
 //   probe pixel FILE X Y            prints the colour as RRGGBB
 //   probe wave FILE X0 Y0 W H RRGGBB YTOP SPAN AMP HZ cos|sin

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The program under its own X server: its window carries the program's icon
 # and class, and both Ctrl+Q and the window's close button end the program
 # with exit status 0.

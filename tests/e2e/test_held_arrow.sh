@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A held arrow whose window is taken off the screen: the release comes while
 # the window is away and never reaches the program, yet the value must stand
 # still once the window is back, and the next click must count.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a scratch root, as a package would, and checks that
 # the desktop finds the program: its files in the standard places, the menu
 # entry and the software-centre data passing their validators, and every name

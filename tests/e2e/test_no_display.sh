@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Started where no display can be had, whatever platform Qt is told or left to
 # pick, the program says so in one line on stderr, naming the display and how
 # to run it under Xvfb, and ends with status 2: no crash, no core, no stack of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # What a screen reader sees: the real program under its own X server and its
 # own session and accessibility buses, read by an AT-SPI client. Every control
 # is there by its spoken name, and a value label's text follows a press.

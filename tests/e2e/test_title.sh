@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The window's title under a locale that is not UTF-8: both the current title
 # and the legacy one that older taskbars read must say "波の合成".
 set -euo pipefail

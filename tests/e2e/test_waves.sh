@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real program under its own X server: start-up plots, then the learner's
 # presses, each checked in a screenshot against the wave the formula gives.
 set -euo pipefail

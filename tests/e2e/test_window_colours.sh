@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real program under its own X server: title, fixed client size, and the
 # colours of every band read back from a screenshot.
 set -euo pipefail

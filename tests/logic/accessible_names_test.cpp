@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/accessible_names.h"
 #include "ui/layout.h"
 

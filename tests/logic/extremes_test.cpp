@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "logic/form_events.h"
 #include "logic/window_checker.h"
 

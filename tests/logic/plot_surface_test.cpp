@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/pixel_lines.h"
 #include "ui/plot_surface.h"
 

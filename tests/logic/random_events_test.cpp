@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "logic/random_presses.h"
 #include "logic/window_checker.h"
 

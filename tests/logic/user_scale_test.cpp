@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/user_scale.h"
 
 #include <gtest/gtest.h>

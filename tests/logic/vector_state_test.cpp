@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plot/vector_state.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "web/geometry.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form/form1.h"
 #include "ui/accessible_names.h"
 #include "ui/layout.h"

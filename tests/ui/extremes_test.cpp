@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form/form1.h"
 #include "logic/form_events.h"
 #include "logic/record_invariants.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form/form1.h"
 #include "logic/random_presses.h"
 #include "logic/record_invariants.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form/form1.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/picture_box_widget.h"

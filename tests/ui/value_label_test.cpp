@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/number_text.h"
 #include "ui/qt/value_label.h"
 

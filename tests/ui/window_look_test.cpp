@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window_fixture.h"
 
 #include "ui/qt/picture_box_widget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window_fixture.h"
 
 #include "ui/number_text.h"

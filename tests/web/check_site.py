@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Checks the assembled site: only site files, under the size ceiling, every
 bundled face able to draw every caption, and each page's policy naming the
 hashes of exactly the inline style and script it carries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop window on Qt's offscreen platform, pressed as the command line
 // says, writing every plot's kept image so the browser tests can compare
 // them with the page's canvases pixel for pixel.

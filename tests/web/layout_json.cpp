@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints the window's layout table as JSON, with each control's spoken name,
 // so the browser tests check the page against the table itself, not a copy.
 #include "ui/accessible_names.h"

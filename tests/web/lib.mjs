@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared steps of the browser tests: the site served from this process,
 // Debian's Chromium, the page's problems, its canvases, and the wave formula.
 import { execFileSync } from 'node:child_process';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The page as a learner meets it: loading, where every control stands, a
 // held arrow, the keyboard, the single file from disk, and a failed load.
 import assert from 'node:assert/strict';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The plots on the page: the desktop's end-to-end presses checked against the
 // wave formula, crisp lines at devicePixelRatio 2, and the desktop's own
 // pixels for the same presses.

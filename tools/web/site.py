@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Assembles the browser version's static site.
 
   site.py fonts --layout layout_table.cpp --pyftsubset P --fc-match F --out DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Lets a screen reader announce the program's own widgets by their kind, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/qt/main_window.h"
 
 #include "form/form1.h"

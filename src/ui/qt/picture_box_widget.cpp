@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/qt/picture_box_widget.h"
 
 #include <QFocusEvent>

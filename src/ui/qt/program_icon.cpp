@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/qt/program_icon.h"
 
 #include <QIcon>

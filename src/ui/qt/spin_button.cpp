@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/qt/spin_button.h"
 
 #include <QAbstractButton>

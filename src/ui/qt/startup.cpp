@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/qt/startup.h"
 
 #include "ui/qt/accessibility.h"

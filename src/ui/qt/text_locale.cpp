@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/qt/text_locale.h"
 
 #include <langinfo.h>

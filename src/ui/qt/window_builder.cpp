@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/qt/window_builder.h"
 
 #include "ui/accessible_names.h"
