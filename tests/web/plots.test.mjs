@@ -51,8 +51,8 @@ async function ready(options) {
 async function waveFaultsOnPage(page, { span, waves }) {
   const faults = [];
   for (const [i, name] of PLOTS.entries()) {
-    const spec = i < 4 ? { colour: RED, ytop: 10, terms: [waves[i]] } : { colour: BLUE, ytop: 20, terms: waves };
-    for (const fault of web.waveFaults(await web.readCanvas(page, name), { ...spec, span })) faults.push(`${name} ${fault}`);
+    const expected = i < 4 ? { colour: RED, ytop: 10, terms: [waves[i]] } : { colour: BLUE, ytop: 20, terms: waves };
+    for (const fault of web.waveFaults(await web.readCanvas(page, name), { ...expected, span })) faults.push(`${name} ${fault}`);
   }
   return faults;
 }
