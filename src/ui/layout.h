@@ -18,11 +18,11 @@ enum class TextAlign { Left, Right, Centre };
 
 enum class FontId {
     None,
-    Times,           // "Times New Roman" 9.75 pt
-    TimesItalic,     // "Times New Roman" 9.75 pt italic
-    TimesSmall,      // "Times New Roman" 8.25 pt
-    GothicP,         // "ＭＳ Ｐゴシック" 9.75 pt
-    GothicBold,      // "ＭＳ ゴシック" 9.75 pt bold
+    Times,       // "Times New Roman" 9.75 pt
+    TimesItalic, // "Times New Roman" 9.75 pt italic
+    TimesSmall,  // "Times New Roman" 8.25 pt
+    GothicP,     // "ＭＳ Ｐゴシック" 9.75 pt
+    GothicBold,  // "ＭＳ ゴシック" 9.75 pt bold
 };
 
 struct ControlRef {
@@ -52,3 +52,9 @@ std::span<const ControlRow> window_layout();
 std::string object_name(const ControlRef& ref);
 
 inline constexpr int kTwipsPerPixel = 15;
+
+// A table length in whole logical pixels, rounded to the nearest.
+int twips_to_pixels(int twips);
+
+// The labels whose text is a number that changes: they fit it to their box.
+bool shows_a_value(const ControlRef& ref);

@@ -2,6 +2,7 @@
 #include "ui/layout.h"
 
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -120,4 +121,13 @@ std::string object_name(const ControlRef& ref) {
         name += '(' + std::to_string(ref.index) + ')';
     }
     return name;
+}
+
+int twips_to_pixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+bool shows_a_value(const ControlRef& ref) {
+    return ref.name == "Labela" || ref.name == "Labelb" || ref.name == "labelt" ||
+           ref.name == "value_t";
 }

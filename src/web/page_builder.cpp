@@ -13,15 +13,6 @@ using emscripten::val;
 
 namespace {
 
-int px(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
-
-bool shows_a_value(const ControlRef& ref) {
-    return ref.name == "Labela" || ref.name == "Labelb" || ref.name == "labelt" ||
-           ref.name == "value_t";
-}
-
 const char* css_align(TextAlign align) {
     switch (align) {
     case TextAlign::Right:
@@ -123,10 +114,10 @@ std::string placement_and_paint(const ControlRow& row, int inset) {
         css += value;
         css += ';';
     };
-    declare("left", css_px(inset + px(row.left)));
-    declare("top", css_px(inset + px(row.top)));
-    declare("width", css_px(px(row.width)));
-    declare("height", css_px(px(row.height)));
+    declare("left", css_px(inset + twips_to_pixels(row.left)));
+    declare("top", css_px(inset + twips_to_pixels(row.top)));
+    declare("width", css_px(twips_to_pixels(row.width)));
+    declare("height", css_px(twips_to_pixels(row.height)));
     if (row.back && !row.transparent) {
         declare("background-color", css_colour(*row.back));
     }

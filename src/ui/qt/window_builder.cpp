@@ -27,15 +27,6 @@
 
 namespace {
 
-int px(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
-
-bool shows_a_value(const ControlRef& ref) {
-    return ref.name == "Labela" || ref.name == "Labelb" || ref.name == "labelt" ||
-           ref.name == "value_t";
-}
-
 Qt::Alignment alignment_of(TextAlign align) {
     switch (align) {
     case TextAlign::Right:
@@ -137,8 +128,8 @@ void build_window_controls(QWidget& window) {
         // In a picture box the origin is the drawing area's corner, inside its border.
         const int inset =
             qobject_cast<PictureBoxWidget*>(parent) != nullptr ? PictureBoxWidget::kBorder : 0;
-        widget->setGeometry(inset + px(entry.left), inset + px(entry.top), px(entry.width),
-                            px(entry.height));
+        widget->setGeometry(inset + twips_to_pixels(entry.left), inset + twips_to_pixels(entry.top),
+                            twips_to_pixels(entry.width), twips_to_pixels(entry.height));
         paint_colours(*widget, entry);
         if (entry.kind == ControlKind::Frame || entry.kind == ControlKind::OptionButton) {
             widget->setStyle(classic_style());
