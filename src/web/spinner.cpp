@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "web/spinner.h"
 
+#include "web/dom.h"
+
 #include <string>
 #include <utility>
 
@@ -56,9 +58,12 @@ void Spinner::press(Arrow arrow, const val& event) {
     if (target.call<bool>("hasPointerCapture", id)) {
         target.call<void>("releasePointerCapture", id);
     }
-    val options = val::object();
-    options.set("preventScroll", true);
-    element_.call<void>("focus", options);
+    // Focusing brings the page's style up to date first: only when it moves.
+    if (!document()["activeElement"].strictlyEquals(element_)) {
+        val options = val::object();
+        options.set("preventScroll", true);
+        element_.call<void>("focus", options);
+    }
     held_ = arrow;
     pointer_ = id.as<int>();
     target["classList"].call<void>("add", val("held"));
