@@ -57,6 +57,10 @@ public:
     void SpinButton1_SpinDown();
     void Command1_Click();
 
+    // Centres the window on the screen, as start-up does; a front end whose
+    // screen can change size (a page's viewport) asks again.
+    void place_window();
+
 private:
     // The scales and redraws shared by start-up, the time span and RESET.
     void set_component_scale(std::int16_t i);

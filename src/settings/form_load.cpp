@@ -27,13 +27,7 @@ void Form1::Form_Load() {
 
     c.window->Height(7395.0f);
     c.window->Width(7020.0f);
-    // Halves of a twip are kept: no integer division here. A window larger
-    // than the screen keeps its top-left corner, and so its title bar, where
-    // the learner can reach it.
-    c.window->Top(
-        std::max((c.screen->Height() - c.window->Height()) / 2.0f, c.screen->AvailableTop()));
-    c.window->Left(
-        std::max((c.screen->Width() - c.window->Width()) / 2.0f, c.screen->AvailableLeft()));
+    place_window();
 
     const std::int16_t last = s.last_comp;
     for (std::int16_t i = 0; i <= last; ++i) {
@@ -45,4 +39,14 @@ void Form1::Form_Load() {
     }
     set_sum_scale();
     get_curve2();
+}
+
+void Form1::place_window() {
+    // Halves of a twip are kept: no integer division here. A window larger
+    // than the screen keeps its top-left corner, and so its title bar, where
+    // the learner can reach it.
+    c.window->Top(
+        std::max((c.screen->Height() - c.window->Height()) / 2.0f, c.screen->AvailableTop()));
+    c.window->Left(
+        std::max((c.screen->Width() - c.window->Width()) / 2.0f, c.screen->AvailableLeft()));
 }

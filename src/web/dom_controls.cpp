@@ -76,9 +76,4 @@ void AppWindow::Top(float twips) {
               css_px(client_offset(twips_to_px(twips), twips_to_px(height_), kAppHeight)));
 }
 
-void AppWindow::centre(const Screen& screen) {
-    Top((screen.Height() - Height()) / 2.0f);
-    Left((screen.Width() - Width()) / 2.0f);
-}
-
 } // namespace web

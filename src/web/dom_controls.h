@@ -61,8 +61,6 @@ public:
     void Height(float twips) override { height_ = twips; }
     void Left(float twips) override;
     void Top(float twips) override;
-    // The start-up's centring again, for a viewport that changed size.
-    void centre(const Screen& screen);
 
 private:
     emscripten::val box_;

@@ -114,7 +114,7 @@ void Page::connect_events() {
     listen(element("Command1"), "click", [f](const val&) { f->Command1_Click(); });
 
     listen(val::global("window"), "resize", [this](const val&) {
-        window_.centre(screen_);
+        form_->place_window();
         fit();
     });
     // Captions shown before the page's faces arrived are measured now.
