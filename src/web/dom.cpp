@@ -3,11 +3,27 @@
 
 #include <array>
 #include <cstdio>
+#include <unordered_map>
 
 namespace web {
 
-val document() {
-    return val::global("document");
+const val& browser_window() {
+    static const val window = val::global("window");
+    return window;
+}
+
+const val& document() {
+    static const val document = val::global("document");
+    return document;
+}
+
+const val& key(const char* name) {
+    static std::unordered_map<const char*, val> names;
+    auto found = names.find(name);
+    if (found == names.end()) {
+        found = names.emplace(name, val(name)).first;
+    }
+    return found->second;
 }
 
 val create_element(const char* tag) {
@@ -15,7 +31,7 @@ val create_element(const char* tag) {
 }
 
 void set_style(const val& element, const char* property, const std::string& value) {
-    element["style"].call<void>("setProperty", val(property), val(value));
+    element[key("style")].call<void>("setProperty", key(property), val(value));
 }
 
 std::string css_px(double pixels) {

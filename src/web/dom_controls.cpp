@@ -10,8 +10,15 @@ namespace web {
 
 namespace {
 
-val measuring_context() {
+// A context to measure captions in, set to the given face. Setting a font
+// parses it again even when it is the same, so it is set only on a change.
+const val& measuring_context(const std::string& font) {
     static val context = create_element("canvas").call<val>("getContext", val("2d"));
+    static std::string current;
+    if (font != current) {
+        context.set("font", font);
+        current = font;
+    }
     return context;
 }
 
@@ -29,7 +36,7 @@ void TextLabel::Caption(const std::string& text) {
         return;
     }
     text_ = text;
-    element_.set("textContent", text);
+    element_.set(key("textContent"), text);
     refit();
 }
 
@@ -46,24 +53,23 @@ void TextLabel::refit() {
             return;
         }
     }
-    val context = measuring_context();
-    context.set("font", font_);
-    const double advance = context.call<val>("measureText", val(text_))["width"].as<double>();
+    const double advance =
+        measuring_context(font_).call<val>("measureText", val(text_))[key("width")].as<double>();
     if (advance > width_ && advance > 0) {
         set_style(element_, "transform", "scaleX(" + std::to_string(width_ / advance) + ")");
     } else {
-        element_["style"].call<void>("removeProperty", val("transform"));
+        element_[key("style")].call<void>("removeProperty", key("transform"));
     }
 }
 
 // The window's inner size, read without forcing a layout; the page has no
 // scroll bars to subtract.
 float ViewportScreen::Width() const {
-    return static_cast<float>(val::global("window")["innerWidth"].as<double>() * kTwipsPerPixel);
+    return static_cast<float>(browser_window()[key("innerWidth")].as<double>() * kTwipsPerPixel);
 }
 
 float ViewportScreen::Height() const {
-    return static_cast<float>(val::global("window")["innerHeight"].as<double>() * kTwipsPerPixel);
+    return static_cast<float>(browser_window()[key("innerHeight")].as<double>() * kTwipsPerPixel);
 }
 
 void AppWindow::Left(float twips) {

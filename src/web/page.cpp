@@ -113,7 +113,7 @@ void Page::connect_events() {
         "SpinButton1", [f] { f->SpinButton1_SpinUp(); }, [f] { f->SpinButton1_SpinDown(); });
     listen(element("Command1"), "click", [f](const val&) { f->Command1_Click(); });
 
-    listen(val::global("window"), "resize", [this](const val&) {
+    listen(browser_window(), "resize", [this](const val&) {
         form_->place_window();
         fit();
     });
@@ -129,7 +129,7 @@ void Page::start() {
     connect_events();
     after_each_event([this] {
         // A pixel ratio that changed without telling (some zooms) is caught at the next event.
-        if (val::global("window")["devicePixelRatio"].as<double>() != ratio_) {
+        if (browser_window()[key("devicePixelRatio")].as<double>() != ratio_) {
             fit();
         }
         present();
@@ -146,7 +146,7 @@ void Page::fit() {
     const double height = screen_.Height() / kTwipsPerPixel;
     const double scale = fill_scale(width, height);
     set_style(app_, "transform", "scale(" + std::to_string(scale) + ")");
-    const double ratio = val::global("window")["devicePixelRatio"].as<double>();
+    const double ratio = browser_window()[key("devicePixelRatio")].as<double>();
     ratio_ = ratio;
     for (auto& [name, plot] : plots_) {
         plot->fit(scale * ratio);
@@ -161,7 +161,7 @@ void Page::watch_pixel_ratio(double ratio) {
         return;
     }
     watched_ratio_ = ratio;
-    const val query = val::global("window").call<val>(
+    const val query = browser_window().call<val>(
         "matchMedia", val("(resolution: " + std::to_string(ratio) + "dppx)"));
     val once = val::object();
     once.set("once", true);

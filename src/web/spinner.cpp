@@ -3,21 +3,34 @@
 
 #include "web/dom.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace web {
 
 using emscripten::val;
 
+namespace {
+
+std::vector<Spinner*>& spinners() {
+    static std::vector<Spinner*> all;
+    return all;
+}
+
+} // namespace
+
 Spinner::Spinner(val element, std::function<void()> up, std::function<void()> down)
-    : element_(std::move(element)), up_(std::move(up)), down_(std::move(down)),
-      timer_([this] { repeat(); }) {
+    : element_(std::move(element)),
+      up_button_(element_.call<val>("querySelector", val("button.up"))),
+      down_button_(element_.call<val>("querySelector", val("button.down"))), up_(std::move(up)),
+      down_(std::move(down)), timer_([this] { repeat(); }) {
     for (const Arrow arrow : {Arrow::Up, Arrow::Down}) {
         const val target = button(arrow);
         listen(target, "pointerdown", [this, arrow](const val& e) { press(arrow, e); });
         listen(target, "pointerleave", [this](const val& e) {
-            if (e["pointerId"].as<int>() == pointer_) {
+            if (e[key("pointerId")].as<int>() == pointer_) {
                 release();
             }
         });
@@ -32,41 +45,52 @@ Spinner::Spinner(val element, std::function<void()> up, std::function<void()> do
             fire(key == "ArrowUp" ? Arrow::Up : Arrow::Down);
         }
     });
-    const val window = val::global("window");
-    listen(window, "pointerup", [this](const val&) { release(); });
-    listen(window, "blur", [this](const val&) { release(); });
-    listen(val::global("document"), "visibilitychange", [this](const val&) { release(); });
+    if (spinners().empty()) {
+        listen(browser_window(), "pointerup", [](const val&) { release_all(); });
+        listen(browser_window(), "blur", [](const val&) { release_all(); });
+        listen(document(), "visibilitychange", [](const val&) { release_all(); });
+    }
+    spinners().push_back(this);
 }
 
-val Spinner::button(Arrow arrow) const {
-    return element_.call<val>("querySelector",
-                              val(arrow == Arrow::Up ? "button.up" : "button.down"));
+Spinner::~Spinner() {
+    std::erase(spinners(), this);
+}
+
+void Spinner::release_all() {
+    for (Spinner* spinner : spinners()) {
+        spinner->release();
+    }
+}
+
+const val& Spinner::button(Arrow arrow) const {
+    return arrow == Arrow::Up ? up_button_ : down_button_;
 }
 
 void Spinner::press(Arrow arrow, const val& event) {
     // The main button of a mouse; touch and pen report 0 too.
-    if (event["button"].as<int>() != 0 || held_ != Arrow::None) {
+    if (event[key("button")].as<int>() != 0 || held_ != Arrow::None) {
         return;
     }
     // Neither the button nor a text selection takes the press: the spinner
     // itself takes the focus, as on the desktop.
     event.call<void>("preventDefault");
-    const val target = button(arrow);
-    const val id = event["pointerId"];
+    const val& target = button(arrow);
+    const val id = event[key("pointerId")];
     // A touch is captured by the element it began on, which would hide its
     // leaving the arrow.
     if (target.call<bool>("hasPointerCapture", id)) {
         target.call<void>("releasePointerCapture", id);
     }
     // Focusing brings the page's style up to date first: only when it moves.
-    if (!document()["activeElement"].strictlyEquals(element_)) {
+    if (!document()[key("activeElement")].strictlyEquals(element_)) {
         val options = val::object();
         options.set("preventScroll", true);
         element_.call<void>("focus", options);
     }
     held_ = arrow;
     pointer_ = id.as<int>();
-    target["classList"].call<void>("add", val("held"));
+    target[key("classList")].call<void>("add", key("held"));
     timer_.start(kFirstRepeatMs);
     fire(arrow);
 }
@@ -82,7 +106,7 @@ void Spinner::repeat() {
 void Spinner::release() {
     timer_.stop();
     if (held_ != Arrow::None) {
-        button(held_)["classList"].call<void>("remove", val("held"));
+        button(held_)[key("classList")].call<void>("remove", key("held"));
         held_ = Arrow::None;
         pointer_ = -1;
     }

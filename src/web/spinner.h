@@ -16,6 +16,7 @@ class Spinner {
 public:
     // element holds button.up and button.down.
     Spinner(emscripten::val element, std::function<void()> up, std::function<void()> down);
+    ~Spinner();
     Spinner(const Spinner&) = delete;
     Spinner& operator=(const Spinner&) = delete;
 
@@ -29,9 +30,14 @@ private:
     void repeat();
     void release();
     void fire(Arrow arrow) const;
-    emscripten::val button(Arrow arrow) const;
+    const emscripten::val& button(Arrow arrow) const;
+    // A release anywhere on the page ends whichever hold there is: one
+    // listener for all spinners, not one each on every release.
+    static void release_all();
 
     emscripten::val element_;
+    emscripten::val up_button_;
+    emscripten::val down_button_;
     std::function<void()> up_;
     std::function<void()> down_;
     Timer timer_;
