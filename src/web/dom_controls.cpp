@@ -53,10 +53,22 @@ void TextLabel::refit() {
             return;
         }
     }
-    const double advance =
-        measuring_context(font_).call<val>("measureText", val(text_))[key("width")].as<double>();
-    if (advance > width_ && advance > 0) {
-        set_style(element_, "transform", "scaleX(" + std::to_string(width_ / advance) + ")");
+    // A value label shows a handful of texts over and over.
+    auto measured = advances_.find(text_);
+    if (measured == advances_.end()) {
+        const double advance = measuring_context(font_)
+                                   .call<val>("measureText", val(text_))[key("width")]
+                                   .as<double>();
+        measured = advances_.emplace(text_, advance).first;
+    }
+    const double advance = measured->second;
+    const double squeeze = advance > width_ && advance > 0 ? width_ / advance : 1.0;
+    if (squeeze == squeeze_) {
+        return;
+    }
+    squeeze_ = squeeze;
+    if (squeeze < 1.0) {
+        set_style(element_, "transform", "scaleX(" + std::to_string(squeeze) + ")");
     } else {
         element_[key("style")].call<void>("removeProperty", key("transform"));
     }

@@ -8,6 +8,7 @@
 
 #include <limits>
 #include <string>
+#include <unordered_map>
 
 namespace web {
 
@@ -26,6 +27,8 @@ private:
     double width_;
     std::string text_;
     bool face_arrived_ = false; // a loaded face stays loaded: asked until it has come
+    std::unordered_map<std::string, double> advances_; // in the page's face, once it has come
+    double squeeze_ = 1.0;                             // the horizontal scale shown
 };
 
 class RadioOption : public OptionButton {
