@@ -30,6 +30,7 @@ public:
 
     void start(double milliseconds);
     void stop();
+    bool running() const { return id_ != 0; }
 
 private:
     static void expired(void* self);

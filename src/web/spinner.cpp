@@ -3,6 +3,8 @@
 
 #include "web/dom.h"
 
+#include <emscripten/emscripten.h>
+
 #include <algorithm>
 #include <string>
 #include <utility>
@@ -91,7 +93,12 @@ void Spinner::press(Arrow arrow, const val& event) {
     held_ = arrow;
     pointer_ = id.as<int>();
     target[key("classList")].call<void>("add", key("held"));
-    timer_.start(kFirstRepeatMs);
+    // Quick clicks would each set a timer and clear it again: one timer
+    // serves them all, and learns from here when the first repeat is due.
+    next_repeat_ = emscripten_get_now() + kFirstRepeatMs;
+    if (!timer_.running()) {
+        timer_.start(kFirstRepeatMs);
+    }
     fire(arrow);
 }
 
@@ -99,12 +106,19 @@ void Spinner::repeat() {
     if (held_ == Arrow::None) {
         return;
     }
+    // Set for an earlier press: a millisecond early counts as due.
+    const double wait = next_repeat_ - emscripten_get_now();
+    if (wait > 1) {
+        timer_.start(wait);
+        return;
+    }
+    next_repeat_ += kRepeatMs;
     timer_.start(kRepeatMs);
     fire(held_);
 }
 
+// A timer still set runs out doing nothing.
 void Spinner::release() {
-    timer_.stop();
     if (held_ != Arrow::None) {
         button(held_)[key("classList")].call<void>("remove", key("held"));
         held_ = Arrow::None;

@@ -42,6 +42,7 @@ private:
     std::function<void()> down_;
     Timer timer_;
     Arrow held_ = Arrow::None;
+    double next_repeat_ = 0; // when the held arrow fires again, in the page's clock (ms)
     int pointer_ = -1;
 };
 

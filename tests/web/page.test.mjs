@@ -150,6 +150,21 @@ const HOLDS = [
     after: ({ page }) => page.mouse.up(),
   },
   {
+    // The click's own timer must not bring the hold's first repeat forward.
+    name: 'a click, then a hold 200 ms later',
+    spinner: 'SpinButton4(0)',
+    hold: 800,
+    clicks: 1,
+    start: async ({ page, at }) => {
+      await page.mouse.move(at.x, at.y);
+      await page.mouse.down();
+      await page.mouse.up();
+      await page.waitForTimeout(200);
+      await page.mouse.down();
+    },
+    end: ({ page }) => page.mouse.up(),
+  },
+  {
     name: 'a touch that is cancelled',
     spinner: 'SpinButton4(1)',
     hold: 600,
@@ -181,8 +196,8 @@ test('a held arrow presses at once, again after 400 ms, then every 50 ms, until 
         const changes = await page.evaluate(() => window.changes);
         await row.after?.(input);
         assert.equal(Number(await web.text(page, label)), changes.length, 'one step of 1 Hz per change');
-        assert.ok(changes.length >= 3, `${changes.length} presses in a hold of ${row.hold} ms`);
-        const [pressed, ...repeats] = changes;
+        const [pressed, ...repeats] = changes.slice(row.clicks ?? 0);
+        assert.ok(repeats.length >= 2, `${repeats.length} repeats in a hold of ${row.hold} ms`);
         // A timer may be late on a busy machine, never early.
         repeats.forEach((at, k) => assert.ok(at - pressed >= 400 + 50 * k - 5, `repeat ${k + 1} at ${at - pressed} ms`));
         assert.equal(changes.length, atEnd, 'no press once the hold has ended');
