@@ -3,7 +3,7 @@
 
 #include <array>
 #include <cstdio>
-#include <unordered_map>
+#include <map>
 
 namespace web {
 
@@ -18,7 +18,7 @@ const val& document() {
 }
 
 const val& key(const char* name) {
-    static std::unordered_map<const char*, val> names;
+    static std::map<const char*, val> names;
     auto found = names.find(name);
     if (found == names.end()) {
         found = names.emplace(name, val(name)).first;

@@ -7,8 +7,8 @@
 #include <emscripten/val.h>
 
 #include <limits>
+#include <map>
 #include <string>
-#include <unordered_map>
 
 namespace web {
 
@@ -26,9 +26,9 @@ private:
     std::string font_;
     double width_;
     std::string text_;
-    bool face_arrived_ = false; // a loaded face stays loaded: asked until it has come
-    std::unordered_map<std::string, double> advances_; // in the page's face, once it has come
-    double squeeze_ = 1.0;                             // the horizontal scale shown
+    bool face_arrived_ = false;              // a loaded face stays loaded: asked until it has come
+    std::map<std::string, double> advances_; // in the page's face, once it has come
+    double squeeze_ = 1.0;                   // the horizontal scale shown
 };
 
 class RadioOption : public OptionButton {
