@@ -4,7 +4,8 @@
 //   the first frame, from navigation to every plot drawn;
 //   the site's size;
 // and, when DESKTOP_BENCH names the release wave_bench, the desktop's press
-// for the ratio. `make measure-web` builds both and runs this.
+// for the ratio: at scale 1, and at the page's scale, where its plots have
+// as many pixels as the page's. `make measure-web` builds both and runs this.
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, readdirSync, statSync } from 'node:fs';
 import os from 'node:os';
@@ -34,7 +35,7 @@ async function pressPage(viewport) {
     await web.press(opened.page, step);
   }
   const scale = await opened.page.evaluate(() => document.getElementById('app').getBoundingClientRect().width / 460);
-  return { ...opened, viewport, scale, times: [], rounds: [] };
+  return { ...opened, viewport, scale, times: [], rounds: [], desktop: [] };
 }
 
 // Batches of presses on the upper and lower arrow of B's amplitude in turn,
@@ -107,12 +108,12 @@ function siteSize() {
   };
 }
 
-function desktopPress() {
+function desktopPress(scale = 1) {
   const bench = process.env.DESKTOP_BENCH;
   if (!bench) return null;
   const out = path.join(mkdtempSync(path.join(os.tmpdir(), 'bench-')), 'press.json');
   execFileSync(bench, ['--benchmark_filter=^AmplitudePress$', '--benchmark_repetitions=3', '--benchmark_min_time=0.1',
-    '--benchmark_report_aggregates_only=true', `--benchmark_out=${out}`, '--benchmark_out_format=json'], { stdio: 'ignore' });
+    '--benchmark_report_aggregates_only=true', `--benchmark_out=${out}`, '--benchmark_out_format=json'], { stdio: 'ignore', env: { ...process.env, QT_SCALE_FACTOR: String(scale) } });
   const row = JSON.parse(readFileSync(out, 'utf8')).benchmarks.find((b) => b.aggregate_name === 'median');
   const toMs = { ns: 1e-6, us: 1e-3, ms: 1 }[row.time_unit];
   return row.real_time * toMs;
@@ -127,6 +128,8 @@ try {
     const d = desktopPress();
     if (d !== null) desktop.push(d);
     for (const p of pages) {
+      const same = p.scale === 1 ? d : desktopPress(p.scale);
+      if (same !== null) p.desktop.push(same);
       const times = await pressTimes(p.page, 12);
       p.times.push(...times);
       p.rounds.push(d === null ? null : median(times) / d);
@@ -141,6 +144,11 @@ try {
       : '';
     console.log(`amplitude press at ${p.viewport.width}x${p.viewport.height} (app scale ${p.scale.toFixed(3)}): ` +
       `median ${us(m)}, best batch ${us(Math.min(...p.times))}${ratio}  (goal: median <= 1 ms and <= 4x the desktop)`);
+    if (desktopMedian && p.scale !== 1) {
+      const same = median(p.desktop);
+      console.log(`  the desktop at the same scale (QT_SCALE_FACTOR=${p.scale.toFixed(3)}): median ${us(same)}; ` +
+        `the page ${(m / same).toFixed(2)}x that`);
+    }
     await p.close();
   }
   const loads = await firstFrames(11);
