@@ -72,6 +72,7 @@ void PlotSurface::redraw() {
         rasterize(lines, s, a, end, inkTop_, inkBottom_);
     }
     flush();
+    changed_ = {0, height_ - 1};
     ++generation_;
 }
 
@@ -95,6 +96,12 @@ double PlotSurface::pixel_ratio() const {
 
 std::uint64_t PlotSurface::generation() const {
     return generation_;
+}
+
+PlotSurface::RowSpan PlotSurface::take_changed_rows() {
+    const RowSpan rows = changed_;
+    changed_ = {0, -1};
+    return rows;
 }
 
 void PlotSurface::Scale(float x1, float y1, float x2, float y2) {
@@ -124,6 +131,7 @@ void PlotSurface::clearIfBlank() {
     }
     blank_ = false;
     if (inkTop_ <= inkBottom_) {
+        widenChanged(inkTop_, inkBottom_);
         const auto row = [this](int r) {
             return static_cast<std::size_t>(r) * static_cast<std::size_t>(width_);
         };
@@ -224,6 +232,17 @@ void PlotSurface::flush() {
     inkTop_ = inkTop;
     inkBottom_ = inkBottom;
     drawn_ = strokes_.size();
+    if (inkTop <= inkBottom) {
+        widenChanged(inkTop, inkBottom);
+    }
+}
+
+void PlotSurface::widenChanged(int first, int last) {
+    if (changed_.first > changed_.last) {
+        changed_ = {first, last};
+    } else {
+        changed_ = {std::min(changed_.first, first), std::max(changed_.last, last)};
+    }
 }
 
 PixelLines PlotSurface::target() {

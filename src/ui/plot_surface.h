@@ -44,6 +44,15 @@ public:
     // Bumped whenever the pixels change, so a front end shows them only then.
     std::uint64_t generation() const;
 
+    // The rows, first to last, whose pixels may have changed since the
+    // last call (none when first > last), so a front end can copy only
+    // those; forgets them. Call after pixels().
+    struct RowSpan {
+        int first;
+        int last;
+    };
+    RowSpan take_changed_rows();
+
 private:
     // A segment, or a point when both ends agree. Drawn strokes hold their
     // ends as fractions of the plot's width and height, so they can be drawn
@@ -77,6 +86,7 @@ private:
     void clearIfBlank();
     void addStroke(double x1, double y1, double x2, double y2, bool point);
     void flush();
+    void widenChanged(int first, int last);
     PixelLines target();
     static void widenInk(PixelPoint a, PixelPoint b, int rows, int& inkTop, int& inkBottom);
     static void rasterize(PixelLines& target, const Stroke& stroke, PixelPoint a, PixelPoint b,
@@ -97,6 +107,7 @@ private:
     bool blank_ = false; // cleared, not yet filled
     int inkTop_ = 0;     // the rows drawn on since the pixels were last filled
     int inkBottom_ = -1;
+    RowSpan changed_{0, -1};
 };
 
 inline constexpr std::uint32_t to_pixel(Colour c) {

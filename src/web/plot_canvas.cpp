@@ -60,7 +60,14 @@ void PlotCanvas::show() {
         image_height_ = h;
         image_heap_size_ = heap_size;
     }
-    context_.call<void>("putImageData", image_, 0, 0);
+    const PlotSurface::RowSpan rows = surface_.take_changed_rows();
+    if (!ever_shown_) {
+        context_.call<void>("putImageData", image_, 0, 0);
+    } else if (rows.first <= rows.last) {
+        // A press leaves the rows above and below its waves as they were.
+        context_.call<void>("putImageData", image_, 0, 0, 0, rows.first, w,
+                            rows.last - rows.first + 1);
+    }
     shown_ = surface_.generation();
     ever_shown_ = true;
 }

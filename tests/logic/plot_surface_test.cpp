@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <ostream>
@@ -150,6 +152,59 @@ TEST(SurfaceRedraw, AtRatioTwoEqualsADrawingMadeThere) {
         draw_wave(direct);
         EXPECT_EQ(picture(resized), picture(direct)) << (waiting ? "waiting" : "drawn");
         EXPECT_EQ(resized.pixel_ratio(), 2.0);
+    }
+}
+
+// A front end that copies only the rows a surface reports keeps an exact
+// copy: through narrower and wider waves, a clear with nothing after it,
+// a press that changes nothing and a redraw at a new size.
+TEST(SurfaceChangedRows, CopyingOnlyThemKeepsAnExactCopy) {
+    const auto wave = [](float amplitude) {
+        return [amplitude](PlotSurface& s) {
+            s.Cls();
+            s.Scale(0, 10, 6.28318f, -10);
+            s.ForeColor(kRed);
+            s.PSet(0, 0);
+            for (int i = 1; i <= 100; ++i) {
+                const float x = 6.28318f * static_cast<float>(i) / 100.0f;
+                s.Line(x, amplitude * std::sin(x));
+            }
+        };
+    };
+    const struct {
+        const char* name;
+        std::function<void(PlotSurface&)> step;
+    } steps[] = {
+        {"a wide wave", wave(9)},
+        {"a narrow one", wave(2)},
+        {"a wide one again", wave(8)},
+        {"cleared", [](PlotSurface& s) { s.Cls(); }},
+        {"a line", [](PlotSurface& s) { s.Line(0, 5, 6, 5); }},
+        {"nothing", [](PlotSurface&) {}},
+        {"twice the ratio", [](PlotSurface& s) { s.Resize(120, 80, 2.0); }},
+        {"a wave there", wave(5)},
+    };
+    PlotSurface surface(0xFFFFFF);
+    surface.Resize(60, 40, 1.0);
+    std::vector<std::uint32_t> copy;
+    for (const auto& [name, step] : steps) {
+        step(surface);
+        const std::uint32_t* pixels = surface.pixels();
+        const std::size_t width = static_cast<std::size_t>(surface.width());
+        const std::size_t size = width * static_cast<std::size_t>(surface.height());
+        const PlotSurface::RowSpan rows = surface.take_changed_rows();
+        if (copy.size() != size) {
+            copy.assign(pixels, pixels + size); // a new size is copied whole
+        }
+        for (int r = rows.first; r <= rows.last; ++r) {
+            const std::size_t at = static_cast<std::size_t>(r) * width;
+            std::copy(pixels + at, pixels + at + width,
+                      copy.begin() + static_cast<std::ptrdiff_t>(at));
+        }
+        EXPECT_TRUE(std::equal(copy.begin(), copy.end(), pixels)) << "after " << name;
+        if (std::string(name) == "nothing") {
+            EXPECT_GT(rows.first, rows.last) << "an unchanged surface reported rows";
+        }
     }
 }
 
