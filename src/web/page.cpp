@@ -7,7 +7,6 @@
 #include "web/page_builder.h"
 
 #include <array>
-#include <cmath>
 #include <stdexcept>
 #include <utility>
 
@@ -16,10 +15,6 @@ namespace web {
 using emscripten::val;
 
 namespace {
-
-int px(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
 
 std::string indexed(const char* name, int index) {
     return object_name({name, index});
@@ -33,13 +28,13 @@ Page::Page(val app) : app_(std::move(app)), window_(app_) {
         const std::string name = object_name(row.ref);
         elements_.emplace(name, built.element);
         if (row.kind == ControlKind::PictureBox) {
-            plots_.emplace(name,
-                           std::make_unique<PlotCanvas>(built.inner, row.back.value_or(0xFFFFFF),
-                                                        px(row.width) - 2 * kPlotBorder,
-                                                        px(row.height) - 2 * kPlotBorder));
+            plots_.emplace(
+                name, std::make_unique<PlotCanvas>(built.inner, row.back.value_or(0xFFFFFF),
+                                                   twips_to_pixels(row.width) - 2 * kPlotBorder,
+                                                   twips_to_pixels(row.height) - 2 * kPlotBorder));
         } else if (row.kind == ControlKind::Label) {
             labels_.emplace(name, std::make_unique<TextLabel>(built.element, css_font(row.font),
-                                                              px(row.width)));
+                                                              twips_to_pixels(row.width)));
         } else if (row.kind == ControlKind::OptionButton) {
             options_.emplace(name, std::make_unique<RadioOption>(built.inner));
         }

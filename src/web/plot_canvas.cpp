@@ -40,10 +40,11 @@ void PlotCanvas::fit(double ratio) {
 }
 
 void PlotCanvas::show() {
-    if (ever_shown_ && surface_.generation() == shown_) {
+    const std::uint32_t* pixels = surface_.pixels();
+    const PlotSurface::RowSpan rows = surface_.take_changed_rows();
+    if (ever_shown_ && rows.first > rows.last) {
         return;
     }
-    const std::uint32_t* pixels = surface_.pixels();
     const int w = surface_.width();
     const int h = surface_.height();
     const std::size_t heap_size = emscripten_get_heap_size();
@@ -60,15 +61,13 @@ void PlotCanvas::show() {
         image_height_ = h;
         image_heap_size_ = heap_size;
     }
-    const PlotSurface::RowSpan rows = surface_.take_changed_rows();
     if (!ever_shown_) {
         context_.call<void>("putImageData", image_, 0, 0);
-    } else if (rows.first <= rows.last) {
+    } else {
         // A press leaves the rows above and below its waves as they were.
         context_.call<void>("putImageData", image_, 0, 0, 0, rows.first, w,
                             rows.last - rows.first + 1);
     }
-    shown_ = surface_.generation();
     ever_shown_ = true;
 }
 

@@ -22,7 +22,8 @@ public:
     // ratio: device pixels per CSS pixel of the unscaled box (the box's scale
     // times devicePixelRatio). The surface redraws what it keeps.
     void fit(double ratio);
-    // Puts the pixels on the canvas if they changed since last shown.
+    // Puts the rows that changed since last shown on the canvas; all of them
+    // the first time and after a resize, which clears the canvas.
     void show();
 
 private:
@@ -38,7 +39,6 @@ private:
     std::size_t image_heap_size_ = 0;
     int width_;
     int height_;
-    std::uint64_t shown_ = 0;
     bool ever_shown_ = false;
 };
 
