@@ -96,54 +96,40 @@ void PixelLines::dottedColumns(int left, int right, int y1, int y2, std::uint32_
     }
 }
 
+namespace {
+
+// Cuts a segment where its a coordinate leaves [lo, hi], moving b along
+// the segment; false when it lies wholly outside.
+bool cut(double& a1, double& b1, double& a2, double& b2, double lo, double hi) {
+    if (a1 < lo) {
+        if (a2 <= lo) {
+            return false;
+        }
+        b1 += (b2 - b1) / (a2 - a1) * (lo - a1);
+        a1 = lo;
+    } else if (a1 > hi) {
+        if (a2 >= hi) {
+            return false;
+        }
+        b1 += (b2 - b1) / (a2 - a1) * (hi - a1);
+        a1 = hi;
+    }
+    if (a2 < lo) {
+        b2 += (b2 - b1) / (a2 - a1) * (lo - a2);
+        a2 = lo;
+    } else if (a2 > hi) {
+        b2 += (b2 - b1) / (a2 - a1) * (hi - a2);
+        a2 = hi;
+    }
+    return true;
+}
+
+} // namespace
+
 // Cut to one pixel beyond each edge, in floating point so far-off ends
 // cannot overflow the fixed point that follows.
 bool PixelLines::clip(double& x1, double& y1, double& x2, double& y2) const {
-    const double xmin = -1;
-    const double xmax = width_ + 1;
-    const double ymin = -1;
-    const double ymax = height_ + 1;
-    if (x1 < xmin) {
-        if (x2 <= xmin) {
-            return false;
-        }
-        y1 += (y2 - y1) / (x2 - x1) * (xmin - x1);
-        x1 = xmin;
-    } else if (x1 > xmax) {
-        if (x2 >= xmax) {
-            return false;
-        }
-        y1 += (y2 - y1) / (x2 - x1) * (xmax - x1);
-        x1 = xmax;
-    }
-    if (x2 < xmin) {
-        y2 += (y2 - y1) / (x2 - x1) * (xmin - x2);
-        x2 = xmin;
-    } else if (x2 > xmax) {
-        y2 += (y2 - y1) / (x2 - x1) * (xmax - x2);
-        x2 = xmax;
-    }
-    if (y1 < ymin) {
-        if (y2 <= ymin) {
-            return false;
-        }
-        x1 += (x2 - x1) / (y2 - y1) * (ymin - y1);
-        y1 = ymin;
-    } else if (y1 > ymax) {
-        if (y2 >= ymax) {
-            return false;
-        }
-        x1 += (x2 - x1) / (y2 - y1) * (ymax - y1);
-        y1 = ymax;
-    }
-    if (y2 < ymin) {
-        x2 += (x2 - x1) / (y2 - y1) * (ymin - y2);
-        y2 = ymin;
-    } else if (y2 > ymax) {
-        x2 += (x2 - x1) / (y2 - y1) * (ymax - y2);
-        y2 = ymax;
-    }
-    return true;
+    return cut(x1, y1, x2, y2, -1, width_ + 1) && cut(y1, x1, y2, x2, -1, height_ + 1);
 }
 
 void PixelLines::walk(int x1, int y1, int x2, int y2, std::uint32_t colour, bool dotted) {
