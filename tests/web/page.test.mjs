@@ -3,27 +3,13 @@
 // held arrow, the keyboard, the single file from disk, and a failed load.
 import assert from 'node:assert/strict';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 import * as web from './lib.mjs';
+import { session } from './session.mjs';
 
-web.preflight();
-let browser;
-let server;
-before(async () => {
-  server = await web.serve();
-  browser = await web.launch();
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
-
-async function ready(options) {
-  const opened = await web.openPage(browser, `${server.origin}/`, options);
-  await web.waitReady(opened.page);
-  return opened;
-}
+const site = session();
+const { ready } = site;
 
 test('loads with no error, no failed or foreign request, under a policy that refuses other hosts', async () => {
   const { page, problems, close } = await ready();
@@ -280,7 +266,7 @@ test('the keyboard: Tab in the table\'s order, Up and Down on a spinner, Space o
 
 test('the single file opened from disk loads, draws and answers a press', async () => {
   const url = pathToFileURL(path.join(web.SITE, 'wave-synthesis.html')).href;
-  const { page, problems, close } = await web.openPage(browser, url);
+  const { page, problems, close } = await web.openPage(site.browser, url);
   try {
     await web.waitReady(page);
     for (const step of ['SpinButton3(1)+', 'SpinButton3(1)+', 'SpinButton4(1)+', 'SpinButton4(1)+']) {
@@ -306,7 +292,7 @@ const FAILED_LOADS = [
 test('a load that fails says so in one line and never claims to be ready', async (t) => {
   for (const { name, beforeLoad } of FAILED_LOADS) {
     await t.test(name, async () => {
-      const { page, close } = await web.openPage(browser, `${server.origin}/`, { beforeLoad });
+      const { page, close } = await web.openPage(site.browser, `${site.server.origin}/`, { beforeLoad });
       try {
         const message = page.locator('#load-error');
         await message.waitFor({ state: 'visible', timeout: 10000 });

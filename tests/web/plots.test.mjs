@@ -7,20 +7,12 @@ import { execFileSync } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import * as web from './lib.mjs';
+import { session } from './session.mjs';
 
-web.preflight();
-let browser;
-let server;
-before(async () => {
-  server = await web.serve();
-  browser = await web.launch();
-});
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
+const site = session();
+const { ready } = site;
 
 const PLOTS = ['Grph(0)', 'Grph(1)', 'Grph(2)', 'Grph(3)', 'Gr'];
 const RED = 0xff0000;
@@ -41,12 +33,6 @@ const PRESSES = [
   { name: 'span up to two seconds', steps: ['SpinButton1+'], span: 2, waves: [{ amp: 5, hz: 1, wave: 'sin' }, ...rest] },
   { name: 'RESET: one second, the sine kept', steps: ['Command1'], span: 1, waves: [{ amp: 5, hz: 1, wave: 'sin' }, ...rest] },
 ];
-
-async function ready(options) {
-  const opened = await web.openPage(browser, `${server.origin}/`, options);
-  await web.waitReady(opened.page);
-  return opened;
-}
 
 async function waveFaultsOnPage(page, { span, waves }) {
   const faults = [];
