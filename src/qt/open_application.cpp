@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/open_application.h"
+#include "qt/open_application.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+namespace desktop {
 
 namespace {
 
@@ -130,3 +132,5 @@ std::unique_ptr<QApplication> open_application(int& argc, char** argv) {
     pass_on_held();
     return app;
 }
+
+} // namespace desktop
