@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -56,6 +58,10 @@ struct Case {
     const char* name;
     const char* setup;
 };
+
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SamplesCsv : public testing::TestWithParam<Case> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstring>
 #include <functional>
 #include <random>
@@ -14,9 +16,12 @@ namespace wave {
 namespace {
 
 WaveSettings loaded() {
-    NullForm f;
-    f.form.Form_Load();
-    return f.form.settings;
+    static const WaveSettings s = [] {
+        NullForm f;
+        f.form.Form_Load();
+        return f.form.settings;
+    }();
+    return s;
 }
 
 void expect_same(const WaveSettings& got, const WaveSettings& want, const std::string& context) {
@@ -107,14 +112,14 @@ TEST(SetupText, TheBeatsLessonReadsAsATeacherWritesIt) {
 TEST(SetupText, ReadingATextEqualsPressingToIt) {
     std::mt19937_64 rng(7);
     const WaveSettings start = loaded();
-    for (int n = 0; n < 40; ++n) {
+    for (int n = 0; n < 25; ++n) {
         NullForm f;
         Form1& form = f.form;
         form.Form_Load();
         std::string text;
         for (std::int16_t i = 0; i < 4; ++i) {
             const auto amp = static_cast<int>(rng() % 110);
-            const auto freq = static_cast<int>(rng() % 300);
+            const auto freq = static_cast<int>(rng() % 120);
             const bool sine = rng() % 2 == 0;
             form.Option8_Click();
             for (int p = 0; p < (amp > 100 ? amp - 10 : amp); ++p) {
@@ -170,6 +175,10 @@ std::string repeated(const std::string& piece, std::size_t bytes) {
         out += piece;
     }
     return out;
+}
+
+void PrintTo(const BadCase& c, std::ostream* os) {
+    *os << c.name;
 }
 
 class SetupTextInput : public testing::TestWithParam<BadCase> {};

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <cmath>
 #include <complex>
@@ -130,6 +132,10 @@ struct SilentCase {
     const char* setup;
 };
 
+void PrintTo(const SilentCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class WaveSynthSilence : public testing::TestWithParam<SilentCase> {};
 
 TEST_P(WaveSynthSilence, IsExactlyZero) {
@@ -183,6 +189,10 @@ struct ChangeCase {
     const char* from;
     const char* to;
 };
+
+void PrintTo(const ChangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class WaveSynthChange : public testing::TestWithParam<ChangeCase> {};
 
