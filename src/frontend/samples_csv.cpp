@@ -4,8 +4,10 @@
 #include "plot/plot_parts.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
 
 namespace wave {
 
@@ -13,18 +15,71 @@ namespace {
 
 constexpr std::size_t kWaves = 4;
 
-// to_chars never looks at the locale.
+// The shortest decimal that reads back as the same float, written out without
+// an exponent. The browser's C++ library has no to_chars for floating point,
+// so the digits come from %e, taken digit by digit: the locale's decimal
+// point, whatever it is, never reaches the file.
 void append(std::string& out, float value) {
-    std::array<char, 32> buf{};
-    // -0 would read as "-0" in a sheet.
-    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value + 0.0f).ptr;
-    out.append(buf.data(), end);
+    const float size = std::abs(value);
+    if (!(size > 0.0f) || !std::isfinite(size)) {
+        out += '0';
+        return;
+    }
+    std::string digits;
+    int exponent = 0;
+    for (int precision = 1; precision <= 9; ++precision) {
+        std::array<char, 48> buf{};
+        std::snprintf(buf.data(), buf.size(), "%.*e", precision - 1, static_cast<double>(size));
+        const std::string_view text(buf.data());
+        const std::size_t e = text.find('e');
+        digits.clear();
+        for (char ch : text.substr(0, e)) {
+            if (ch >= '0' && ch <= '9') {
+                digits += ch;
+            }
+        }
+        exponent = std::atoi(buf.data() + e + 1);
+        const int shift = exponent - precision + 1;
+        const auto whole_digits = static_cast<double>(std::stoll(digits));
+        const double read_back = shift >= 0 ? whole_digits * std::pow(10.0, shift)
+                                            : whole_digits / std::pow(10.0, -shift);
+        if (static_cast<float>(read_back) == size) {
+            break;
+        }
+    }
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+    if (value < 0.0f) {
+        out += '-';
+    }
+    if (exponent < 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+        return;
+    }
+    const auto whole = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+        out += digits;
+        out.append(whole - digits.size(), '0');
+    } else {
+        out += digits.substr(0, whole);
+        out += '.';
+        out += digits.substr(whole);
+    }
 }
 
-void append(std::string& out, double value) {
-    std::array<char, 32> buf{};
-    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value).ptr;
-    out.append(buf.data(), end);
+// j * span / 400 s exactly: a quarter of a hundredth of a second per unit.
+void append_time(std::string& out, std::int64_t quarter_hundredths) {
+    out += std::to_string(quarter_hundredths / 400);
+    std::string fraction = std::to_string(10000 + quarter_hundredths % 400 * 25).substr(1);
+    while (!fraction.empty() && fraction.back() == '0') {
+        fraction.pop_back();
+    }
+    if (!fraction.empty()) {
+        out += '.' + fraction;
+    }
 }
 
 } // namespace
@@ -34,11 +89,12 @@ std::string samples_csv(const WaveSettings& s) {
                                             ComponentTerm(s, 2), ComponentTerm(s, 3)};
     std::string out = "t,A,B,C,D,E\r\n";
     std::int64_t j = 0;
+    const std::int64_t span = std::isfinite(s.span_t) ? std::llround(s.span_t) : 1;
     for_each_sample_x(s, [&](double x) {
         // The sample's time as the plot means it, j * span / 400 s: the
         // accumulated x differs from it only in its last bits, which would
         // print as 0.0025000000000000005.
-        append(out, static_cast<double>(j++) * static_cast<double>(s.span_t) / 400.0);
+        append_time(out, j++ * span);
         // The sum runs in single precision over double terms, as the large plot's.
         float sum = 0.0f;
         for (std::size_t k = 0; k < kWaves; ++k) {

@@ -38,6 +38,8 @@ std::vector<Row> rows_of(const std::string& csv, std::string& header) {
             first = false;
             continue;
         }
+        EXPECT_EQ(line.find_first_not_of("0123456789.-,"), std::string::npos)
+            << "plain decimals only: " << line;
         Row row{};
         std::size_t field = 0;
         std::size_t from = 0;
