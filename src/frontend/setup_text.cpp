@@ -177,6 +177,9 @@ void read_part(std::string_view part, WaveSettings& s) {
 } // namespace
 
 std::string tenths_text(std::int64_t tenths) {
+    if (tenths < 0) {
+        return '-' + tenths_text(-tenths);
+    }
     std::string out = std::to_string(tenths / 10);
     if (tenths % 10 != 0) {
         out += '.';
