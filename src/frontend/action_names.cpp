@@ -32,4 +32,10 @@ const ActionName& action_name(Action action) {
                          [action](const ActionName& a) { return a.action == action; });
 }
 
+std::string_view no_sound_device(Language language) {
+    return language == Language::English
+               ? "No sound device was found, so the sound cannot be played."
+               : "音を出す装置が見つからないため、音を鳴らせません。";
+}
+
 } // namespace wave

@@ -29,4 +29,7 @@ std::span<const ActionName> action_names();
 
 const ActionName& action_name(Action action);
 
+// The one message a machine without a sound device gets when sound is asked for.
+std::string_view no_sound_device(Language language);
+
 } // namespace wave

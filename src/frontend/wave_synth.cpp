@@ -12,11 +12,13 @@ namespace {
 constexpr std::size_t kWaves = 4;
 constexpr std::int64_t kHighestAmp = 109; // tenths: 9.9 + one step of 1
 constexpr double kHearingLimit = 20000.0;
+// Far above any device's; it keeps step * clock within 64 bits.
+constexpr int kHighestRate = 1000000;
 
 } // namespace
 
 WaveSynth::WaveSynth(int sample_rate)
-    : rate_(std::max(sample_rate, 1)), modulus_(10 * std::int64_t{rate_}),
+    : rate_(std::clamp(sample_rate, 1, kHighestRate)), modulus_(10 * std::int64_t{rate_}),
       ramp_(std::max<std::int64_t>(1, std::llround(rate_ * kRampSeconds))) {
     // Enough that the audio thread never allocates: one voice per wave, and a
     // few fading out.

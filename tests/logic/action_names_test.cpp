@@ -50,6 +50,7 @@ TEST(ActionNames, EachLanguageNamesEveryActionApart) {
     for (const ActionName& a : action_names()) {
         EXPECT_NE(a.japanese, a.english);
     }
+    EXPECT_NE(no_sound_device(Language::Japanese), no_sound_device(Language::English));
 }
 
 TEST(Language, TheFirstSpokenPreferenceWins) {
