@@ -20,9 +20,10 @@ namespace wave {
 inline constexpr std::int64_t kPitchFactor = 100;
 
 // The sum E as sound, in blocks of mono float samples. Each component plays
-// a * cos or a * sin of the same clock the plot's time axis is, so waves of
-// equal frequency add as the plot adds them: loud in step, weaker a quarter
-// turn apart, however they were reached. A change is taken at the start of the
+// a * cos or a * sin of one clock that starts with the first sample, as the
+// plot's time axis starts at 0, so waves of equal frequency add as the plot
+// adds them, loud in step and weaker a quarter turn apart, however the
+// learner reached them. A change is taken at the start of the
 // next block and glides over kRampSeconds: gains ramp, a cosine turns into a
 // sine by fading one into the other, and a new frequency fades in on the
 // common clock while the old one fades out, so nothing jumps.
@@ -33,7 +34,7 @@ class WaveSynth {
 public:
     static constexpr double kRampSeconds = 0.005;
     // The level at which four waves of the highest amplitude, all in step, just
-    // reach this peak; a fixed scale, so a wider amplitude is still louder.
+    // reach this peak; a fixed scale, so a larger amplitude is always louder.
     static constexpr double kPeak = 0.98;
 
     explicit WaveSynth(int sample_rate);
