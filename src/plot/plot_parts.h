@@ -43,16 +43,23 @@ struct ComponentTerm {
     }
 };
 
-// One connected polyline of samples at x = 0, h, 2h, ... (accumulated, not
+// Where a plot takes its samples: x = 0, h, 2h, ... (accumulated, not
 // multiplied) while x <= the right edge, with h = span_t * pi / 200.
-template <typename SampleAt>
-void draw_samples(PictureBox& plot, const WaveSettings& s, SampleAt y_at) {
+template <typename Visit> void for_each_sample_x(const WaveSettings& s, Visit visit) {
     const double xe = plot_end(s);
     const double h = static_cast<double>(s.span_t) * s.pi / 200.0;
+    for (double x = 0.0; x <= xe; x += h) {
+        visit(x);
+    }
+}
+
+// One connected polyline through the samples.
+template <typename SampleAt>
+void draw_samples(PictureBox& plot, const WaveSettings& s, SampleAt y_at) {
     bool first = true;
     // The toolkit ran just before, and may have left 256-bit state in use.
     clear_upper_vector_state();
-    for (double x = 0.0; x <= xe; x += h) {
+    for_each_sample_x(s, [&](double x) {
         const float y = static_cast<float>(y_at(x));
         if (first) {
             plot.PSet(static_cast<float>(x), y);
@@ -60,7 +67,7 @@ void draw_samples(PictureBox& plot, const WaveSettings& s, SampleAt y_at) {
         } else {
             plot.Line(static_cast<float>(x), y);
         }
-    }
+    });
 }
 
 } // namespace wave

@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: MIT
+#include "frontend/apply_setup.h"
+#include "frontend/setup_text.h"
+#include "logic/form_events.h"
+#include "logic/recording_controls.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace wave {
+namespace {
+
+FormControls controls_of(RecordedForm& f) {
+    FormControls c;
+    for (std::size_t i = 0; i < 4; ++i) {
+        c.Grph[i] = &f.Grph[i];
+        c.Labela[i] = &f.Labela[i];
+        c.Labelb[i] = &f.Labelb[i];
+        c.switch_c[i] = &f.switch_c[i];
+        c.switch_s[i] = &f.switch_s[i];
+    }
+    c.Gr = &f.Gr;
+    c.labelt = &f.labelt;
+    c.value_t = &f.value_t;
+    c.window = &f.window;
+    c.screen = &f.screen;
+    return c;
+}
+
+// What a plot shows now: its last scale and everything drawn since its last Cls.
+std::vector<Op> shown(const RecordedForm& f, const std::string& control) {
+    std::vector<Op> ops;
+    Op scale;
+    for (const Op& op : f.log) {
+        if (op.control != control) {
+            continue;
+        }
+        if (op.name == "Cls") {
+            ops.clear();
+        } else if (op.name == "Scale") {
+            scale = op;
+        } else {
+            ops.push_back(op);
+        }
+    }
+    ops.push_back(scale);
+    return ops;
+}
+
+bool same(const std::vector<Op>& a, const std::vector<Op>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Op& x, const Op& y) {
+        return x.name == y.name && x.args == y.args && x.text == y.text;
+    });
+}
+
+// The switch of component i that was selected last.
+std::string last_selected(const RecordedForm& f, std::size_t i) {
+    std::string last;
+    for (const Op& op : f.log) {
+        if (op.name == "Value" && op.args.at(0) == 1.0f &&
+            op.control.ends_with("(" + std::to_string(i) + ")")) {
+            last = op.control;
+        }
+    }
+    return last;
+}
+
+// A window reached by presses, and one given the text of where they led.
+TEST(ApplySetup, ShowsWhatPressesWouldHaveShown) {
+    const std::vector<FormEvent> events = all_form_events();
+    std::mt19937_64 rng(11);
+    for (int run = 0; run < 20 && !HasFailure(); ++run) {
+        // Start-up's scales stay in the log: a plot may have no other.
+        auto pressed = std::make_unique<RecordedForm>();
+        pressed->form.Form_Load();
+        for (int n = 0; n < 40; ++n) {
+            events[rng() % events.size()].apply(pressed->form);
+        }
+        const std::string text = setup_text(pressed->form.settings);
+
+        auto opened = RecordedForm::loaded();
+        apply_setup(opened->form, controls_of(*opened),
+                    read_setup("http://127.0.0.1:8000/#" + text, opened->form.settings));
+
+        for (std::size_t i = 0; i < 4; ++i) {
+            EXPECT_EQ(opened->Labela[i].text, pressed->Labela[i].text) << text;
+            EXPECT_EQ(opened->Labelb[i].text, pressed->Labelb[i].text) << text;
+            const bool cosine = pressed->form.settings.is_cos[i] != 0;
+            EXPECT_EQ(last_selected(*opened, i),
+                      (cosine ? "switch_c(" : "switch_s(") + std::to_string(i) + ")");
+            const std::string plot = "Grph(" + std::to_string(i) + ")";
+            EXPECT_TRUE(same(shown(*opened, plot), shown(*pressed, plot))) << plot << ' ' << text;
+        }
+        EXPECT_TRUE(same(shown(*opened, "Gr"), shown(*pressed, "Gr"))) << text;
+        EXPECT_EQ(opened->labelt.text, pressed->labelt.text) << text;
+        EXPECT_EQ(opened->value_t.text, pressed->value_t.text) << text;
+    }
+}
+
+TEST(ApplySetup, NamesTheStepOptionsToSelect) {
+    const std::vector<std::pair<const char*, std::array<std::string_view, 2>>> cases = {
+        {"", {"Option5", "Option1"}},
+        {"step_a=0.5&step_f=0.2", {"Option6", "Option3"}},
+        {"step_a=0.2&step_f=0.1", {"Option7", "Option4"}},
+        {"step_a=0.1&step_f=0.5", {"Option8", "Option2"}},
+    };
+    for (const auto& [text, options] : cases) {
+        EXPECT_EQ(step_options(read_setup(text, RecordedForm::loaded()->form.settings)), options)
+            << text;
+    }
+}
+
+} // namespace
+} // namespace wave
