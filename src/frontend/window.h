@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/controls.h"
+#include "ui/layout.h"
+
+#include <string_view>
+
+namespace wave {
+
+// The window itself, as every front end and test shows it.
+inline constexpr std::string_view kWindowTitle = "波の合成";
+inline constexpr int kClientWidthTwips = 6900;
+inline constexpr int kClientHeightTwips = 6990;
+// The client area in logical pixels: 460 x 466.
+inline constexpr int kClientWidth = kClientWidthTwips / kTwipsPerPixel;
+inline constexpr int kClientHeight = kClientHeightTwips / kTwipsPerPixel;
+inline constexpr Colour kWindowBack = 0xC0C0C0; // silver
+
+// A picture box's sunken edge, in logical pixels: its drawing area and the
+// controls it holds lie inside it.
+inline constexpr int kPlotBorder = 2;
+// A picture box whose row names no colour of its own.
+inline constexpr Colour kPlotBack = 0xFFFFFF;
+
+} // namespace wave
