@@ -23,4 +23,17 @@ inline constexpr int kPlotBorder = 2;
 // A picture box whose row names no colour of its own.
 inline constexpr Colour kPlotBack = 0xFFFFFF;
 
+// The window's outer size as the logic set it, remembered: the window manager
+// or the page owns the real frame. A front end moves the window in Left and Top.
+class RememberedWindow : public Window {
+public:
+    float Width() const override { return width_; }
+    float Height() const override { return height_; }
+    void Width(float twips) override { width_ = twips; }
+    void Height(float twips) override { height_ = twips; }
+
+private:
+    float width_ = 0, height_ = 0;
+};
+
 } // namespace wave

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "web/page_builder.h"
 
+#include "frontend/fonts.h"
 #include "frontend/window.h"
+
 #include "web/dom.h"
+#include <array>
+#include <cstddef>
 
 namespace web {
 
@@ -136,21 +140,15 @@ std::string placement_and_paint(const Placement& at) {
 } // namespace
 
 std::string css_font(FontId font) {
-    switch (font) {
-    case FontId::Times:
-        return "13px 'Wave Serif', serif";
-    case FontId::TimesItalic:
-        return "italic 13px 'Wave Serif', serif";
-    case FontId::TimesSmall:
-        return "11px 'Wave Serif', serif";
-    case FontId::GothicP:
-        return "13px 'Wave PGothic', sans-serif";
-    case FontId::GothicBold:
-        return "bold 13px 'Wave Gothic', sans-serif";
-    case FontId::NoFont:
-        break;
+    if (font == FontId::NoFont) {
+        return {};
     }
-    return {};
+    // The faces the site bundles, in the order of Face.
+    static constexpr std::array<const char*, 3> kFamilies{
+        "'Wave Serif', serif", "'Wave PGothic', sans-serif", "'Wave Gothic', sans-serif"};
+    const FontSpec spec = font_spec(font);
+    return std::string(spec.italic ? "italic " : "") + (spec.bold ? "bold " : "") +
+           std::to_string(spec.pixels) + "px " + kFamilies.at(static_cast<std::size_t>(spec.face));
 }
 
 PageControl ElementFactory::make(const Placement& at, const PageControl& parent) {
