@@ -53,6 +53,29 @@ void PlotSurface::Resize(int width, int height, double pixel_ratio) {
     redraw();
 }
 
+inline void PlotSurface::widenInk(PixelPoint a, PixelPoint b, int rows, int& inkTop,
+                                  int& inkBottom) {
+    // A pixel of a segment lies at most one row beyond its ends' rows.
+    inkTop = std::min(inkTop, std::max(0, std::min(a.row, b.row) - 1));
+    inkBottom = std::max(inkBottom, std::min(rows - 1, std::max(a.row, b.row) + 1));
+}
+
+// Inlined into the loops that call it: a wave's segment is a couple of stores,
+// and a call per segment would cost as much again.
+[[gnu::always_inline]] inline void PlotSurface::rasterize(PixelLines& lines, const Stroke& s,
+                                                          PixelPoint a, PixelPoint b, int& inkTop,
+                                                          int& inkBottom) {
+    widenInk(a, b, lines.height(), inkTop, inkBottom);
+    const std::uint32_t colour = to_pixel(s.colour);
+    if (s.point) {
+        lines.point(a.col, a.row, colour);
+    } else if (s.style == LineStyle::Dotted) {
+        lines.dotted(a.col, a.row, b.col, b.row, colour);
+    } else {
+        lines.solid(a.col, a.row, b.col, b.row, colour);
+    }
+}
+
 void PlotSurface::redraw() {
     blank_ = false;
     pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_),
@@ -250,12 +273,6 @@ PixelLines PlotSurface::target() {
     return {pixels_.data(), width_, width_, height_};
 }
 
-void PlotSurface::widenInk(PixelPoint a, PixelPoint b, int rows, int& inkTop, int& inkBottom) {
-    // A pixel of a segment lies at most one row beyond its ends' rows.
-    inkTop = std::min(inkTop, std::max(0, std::min(a.row, b.row) - 1));
-    inkBottom = std::max(inkBottom, std::min(rows - 1, std::max(a.row, b.row) + 1));
-}
-
 bool PlotSurface::ColumnRun::joins(const Stroke& s, PixelPoint a, PixelPoint b) {
     return s.style == LineStyle::Dotted && !s.point && a.col == b.col && a.row != b.row;
 }
@@ -281,18 +298,5 @@ void PlotSurface::ColumnRun::draw(PixelLines& lines) {
     if (left <= right) {
         lines.dottedColumns(left, right, row1, row2, to_pixel(colour));
         right = left - 1;
-    }
-}
-
-void PlotSurface::rasterize(PixelLines& lines, const Stroke& s, PixelPoint a, PixelPoint b,
-                            int& inkTop, int& inkBottom) {
-    widenInk(a, b, lines.height(), inkTop, inkBottom);
-    const std::uint32_t colour = to_pixel(s.colour);
-    if (s.point) {
-        lines.point(a.col, a.row, colour);
-    } else if (s.style == LineStyle::Dotted) {
-        lines.dotted(a.col, a.row, b.col, b.row, colour);
-    } else {
-        lines.solid(a.col, a.row, b.col, b.row, colour);
     }
 }
