@@ -6,6 +6,8 @@
 #include <cstring>
 #include <limits>
 
+namespace wave {
+
 namespace {
 
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
@@ -305,3 +307,5 @@ void PlotSurface::ColumnRun::draw(PixelLines& lines) {
         right = left - 1;
     }
 }
+
+} // namespace wave

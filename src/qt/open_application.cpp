@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/open_application.h"
+#include "qt/open_application.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+namespace desktop {
 
 namespace {
 
@@ -90,3 +92,5 @@ std::unique_ptr<QApplication> open_application(int& argc, char** argv) {
     pass_on_held();
     return app;
 }
+
+} // namespace desktop

@@ -5,6 +5,10 @@
 
 #include <QFont>
 
+namespace desktop {
+
 void register_font_substitutes();
 
-QFont font_for(FontId id);
+QFont font_for(wave::FontId id);
+
+} // namespace desktop

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/fonts.h"
+#include "qt/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>
 
 #include <array>
+
+namespace desktop {
+
+using namespace wave;
 
 namespace {
 
@@ -82,8 +86,10 @@ QFont font_for(FontId id) {
         return make_font(gothicP, 13, false, false);
     case FontId::GothicBold:
         return make_font(gothic, 13, true, false);
-    case FontId::None:
+    case FontId::NoFont:
         break;
     }
     return {};
 }
+
+} // namespace desktop
