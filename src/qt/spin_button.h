@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "frontend/hold_to_repeat.h"
+
 #include <QStyle>
+#include <QTimer>
 #include <QWidget>
 
 namespace desktop {
 
 // Two stacked arrows that only report presses; the value they change lives
-// with whoever listens. A held arrow repeats its event until the press ends,
-// however it ends: a release, or the window losing the pointer, the focus or
-// its place on the screen.
+// with whoever listens. A held arrow repeats its event by the core's hold
+// rules until the press ends, however it ends: a release, or the window
+// losing the pointer, the focus or its place on the screen.
 class SpinButton : public QWidget {
     Q_OBJECT
 
@@ -17,10 +20,6 @@ public:
     explicit SpinButton(QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
-
-    // Hold times before the first repeat and between later ones.
-    static constexpr int kFirstRepeatMs = 400;
-    static constexpr int kRepeatMs = 50;
 
 signals:
     void SpinUp();
@@ -36,13 +35,24 @@ protected:
 
 private:
     class Arrow;
+    class HoldTimer : public wave::Timer {
+    public:
+        explicit HoldTimer(QTimer& timer) : timer_(timer) {}
+        void start(wave::Micros delay) override;
 
-    void step(void (SpinButton::*signal)());
+    private:
+        QTimer& timer_;
+    };
+
+    Arrow& arrow(wave::SpinArrow which) const;
     void endHold();
     void drawArrow(QPainter& painter, const Arrow& arrow, QStyle::PrimitiveElement element) const;
 
     Arrow* up_;
     Arrow* down_;
+    QTimer* repeat_;
+    HoldTimer holdTimer_;
+    wave::HoldToRepeat hold_;
 };
 
 } // namespace desktop
