@@ -22,6 +22,7 @@ void prepare_application(QApplication& app) {
     app.setDesktopFileName(QStringLiteral("wave-synthesis"));
     QApplication::setWindowIcon(program_icon());
     register_font_substitutes();
+    warn_of_missing_fonts();
     install_accessible_interfaces();
 }
 
