@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/layout.h"
+
 #include <functional>
 #include <string_view>
 
@@ -46,8 +48,6 @@ inline constexpr int kMinStretch = 50;
 // digit reads better than a tiny one. When nothing readable fits, the
 // smallest size at the narrowest stretch.
 LabelFit fit_label(std::string_view text, double room, FontSize set, const MeasureText& measure);
-
-enum class TextAlign { Left, Centre, Right };
 
 // Where the text's origin goes from the left of the room, so that its run,
 // ink included, is aligned within the room.

@@ -35,8 +35,9 @@ Page::Page(val app) : app_(std::move(app)), window_(app_) {
                                                    twips_to_pixels(row.width) - 2 * kPlotBorder,
                                                    twips_to_pixels(row.height) - 2 * kPlotBorder));
         } else if (row.kind == ControlKind::Label) {
-            labels_.emplace(name, std::make_unique<TextLabel>(built.element, css_font(row.font),
-                                                              twips_to_pixels(row.width)));
+            labels_.emplace(name,
+                            std::make_unique<TextLabel>(built.element, css_font(row.font),
+                                                        twips_to_pixels(row.width), row.align));
         } else if (row.kind == ControlKind::OptionButton) {
             options_.emplace(name, std::make_unique<RadioOption>(built.inner));
         }
