@@ -223,6 +223,56 @@ test('a held arrow presses at once, again after 400 ms, then every 50 ms, until 
   }
 });
 
+// A hold is its own finger's: lifting another ends nothing, and a finger
+// that stays put while the arrow moves away from under it holds nothing.
+const TOUCHES = [
+  {
+    name: 'a second finger taps an option and lifts',
+    spinner: 'SpinButton4(2)',
+    during: async ({ page, cdp, at }) => {
+      const box = await web.control(page, 'Option3').boundingBox();
+      const other = { x: box.x + box.width / 2, y: box.y + box.height / 2, id: 2 };
+      await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [at, other] });
+      // touchEnd lists the fingers that lift.
+      await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [other] });
+    },
+    holds: true,
+  },
+  {
+    name: 'the viewport shrinks under a still finger',
+    spinner: 'SpinButton4(3)',
+    during: ({ page }) => page.setViewportSize({ width: 700, height: 500 }),
+    holds: false,
+  },
+];
+
+test('a touch hold ends with its own finger or when the arrow leaves it', async (t) => {
+  for (const row of TOUCHES) {
+    await t.test(row.name, async () => {
+      const { page, close } = await ready({ hasTouch: true });
+      try {
+        await page.clock.install({ time: 0 });
+        await page.clock.pauseAt(1000);
+        const cdp = await page.context().newCDPSession(page);
+        const label = row.spinner.replace('SpinButton4', 'Labelb');
+        const presses = async () => Number(await web.text(page, label));
+        const box = await web.control(page, row.spinner).locator('button.up').boundingBox();
+        const at = { x: box.x + box.width / 2, y: box.y + box.height / 2, id: 1 };
+        await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [at] });
+        await page.clock.runFor(420);
+        assert.equal(await presses(), 2);
+        await row.during({ page, cdp, at });
+        await page.clock.runFor(500);
+        // Ten more repeats in 500 ms, or none.
+        assert.equal(await presses(), row.holds ? 12 : 2);
+        await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [at] });
+      } finally {
+        await close();
+      }
+    });
+  }
+});
+
 test('the keyboard: Tab in the table\'s order, Up and Down on a spinner, Space on an option and RESET', async (t) => {
   const { page, problems, close } = await ready();
   try {
