@@ -144,12 +144,12 @@ float ViewportScreen::Height() const {
 
 void AppWindow::Left(float twips) {
     set_style(box_, "left",
-              css_px(client_offset(twips_to_px(twips), twips_to_px(width_), kAppWidth)));
+              css_px(client_offset(twips_to_px(twips), twips_to_px(Width()), kClientWidth)));
 }
 
 void AppWindow::Top(float twips) {
     set_style(box_, "top",
-              css_px(client_offset(twips_to_px(twips), twips_to_px(height_), kAppHeight)));
+              css_px(client_offset(twips_to_px(twips), twips_to_px(Height()), kClientHeight)));
 }
 
 } // namespace web

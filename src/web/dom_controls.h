@@ -2,6 +2,7 @@
 #pragma once
 
 #include "frontend/label_fit.h"
+#include "frontend/window.h"
 #include "ui/controls.h"
 #include "ui/layout.h"
 
@@ -73,19 +74,14 @@ public:
 // The app box stands for the window: its outer size is remembered as set, and
 // its position places the box so that the client area sits where the window's
 // would.
-class AppWindow : public wave::Window {
+class AppWindow : public wave::RememberedWindow {
 public:
     explicit AppWindow(emscripten::val box) : box_(std::move(box)) {}
-    float Width() const override { return width_; }
-    float Height() const override { return height_; }
-    void Width(float twips) override { width_ = twips; }
-    void Height(float twips) override { height_ = twips; }
     void Left(float twips) override;
     void Top(float twips) override;
 
 private:
     emscripten::val box_;
-    float width_ = 0, height_ = 0;
 };
 
 } // namespace web

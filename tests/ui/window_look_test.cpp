@@ -127,11 +127,11 @@ TEST_P(WindowInkOverPlot, TextStaysOverARedrawnSumPlot) {
     ASSERT_NE(widget, nullptr);
     ASSERT_NE(gr, nullptr);
     // Clear Gr, then rule black lines through the rows the labels stand on.
-    gr->Cls();
-    gr->Scale(0, 0, 300, 133);
-    gr->ForeColor(0);
+    gr->surface().Cls();
+    gr->surface().Scale(0, 0, 300, 133);
+    gr->surface().ForeColor(0);
     for (int y = 70; y < 95; ++y) {
-        gr->Line(0, static_cast<float>(y), 300, static_cast<float>(y));
+        gr->surface().Line(0, static_cast<float>(y), 300, static_cast<float>(y));
     }
     const QImage shot = window->grab().toImage();
     EXPECT_GE(ink_pixels(shot, inWindow(*widget), row.rgb), 3);

@@ -241,7 +241,14 @@ const TOUCHES = [
   {
     name: 'the viewport shrinks under a still finger',
     spinner: 'SpinButton4(3)',
-    during: ({ page }) => page.setViewportSize({ width: 700, height: 500 }),
+    during: async ({ page, arrow, box }) => {
+      await page.setViewportSize({ width: 700, height: 500 });
+      // The page refits at the browser's next resize event: wait for it, at most a second.
+      for (let n = 0; n < 50 && (await arrow.boundingBox()).x === box.x; n++) {
+        await new Promise((resolve) => setTimeout(resolve, 20));
+      }
+      assert.notEqual((await arrow.boundingBox()).x, box.x, 'the arrow moved');
+    },
     holds: false,
   },
 ];
@@ -256,12 +263,13 @@ test('a touch hold ends with its own finger or when the arrow leaves it', async 
         const cdp = await page.context().newCDPSession(page);
         const label = row.spinner.replace('SpinButton4', 'Labelb');
         const presses = async () => Number(await web.text(page, label));
-        const box = await web.control(page, row.spinner).locator('button.up').boundingBox();
+        const arrow = web.control(page, row.spinner).locator('button.up');
+        const box = await arrow.boundingBox();
         const at = { x: box.x + box.width / 2, y: box.y + box.height / 2, id: 1 };
         await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [at] });
         await page.clock.runFor(420);
         assert.equal(await presses(), 2);
-        await row.during({ page, cdp, at });
+        await row.during({ page, cdp, at, arrow, box });
         await page.clock.runFor(500);
         // Ten more repeats in 500 ms, or none.
         assert.equal(await presses(), row.holds ? 12 : 2);
