@@ -40,13 +40,13 @@ TEST_P(AppBoxPlacement, CentredAndFilling) {
     EXPECT_TRUE(std::abs(shown_w - c.width) < 1e-9 || std::abs(shown_h - c.height) < 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(Viewports, AppBoxPlacement,
-                         ::testing::Values(ViewportCase{"Laptop", 1366, 768},
-                                           ViewportCase{"FullHd", 1920, 1080},
-                                           ViewportCase{"Portrait", 768, 1024},
-                                           ViewportCase{"SmallerThanTheBox", 320, 240},
-                                           ViewportCase{"ExactlyTheBox", 460, 466}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Viewports, AppBoxPlacement,
+    ::testing::Values(ViewportCase{"Laptop", 1366, 768}, ViewportCase{"FullHd", 1920, 1080},
+                      ViewportCase{"Portrait", 768, 1024},
+                      ViewportCase{"SmallerThanTheBox", 320, 240},
+                      ViewportCase{"ExactlyTheBox", wave::kClientWidth, wave::kClientHeight}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(FillScale, AnEmptyViewportLeavesTheBoxAsItIs) {
     EXPECT_EQ(web::fill_scale(0, 768), 1.0);

@@ -55,10 +55,10 @@ TEST(ScreenScale, WindowRunsAtTheRequestedFactor) {
     const double scale = requested_scale();
     EXPECT_DOUBLE_EQ(w.devicePixelRatioF(), scale);
     // The layout stays in logical pixels; only the device pixels grow.
-    EXPECT_EQ(w.size(), QSize(460, 466));
+    EXPECT_EQ(w.size(), QSize(kClientWidth, kClientHeight));
     const QSize device = w.grab().size();
-    EXPECT_EQ(device.width(), static_cast<int>(std::lround(460 * scale)));
-    EXPECT_EQ(device.height(), static_cast<int>(std::lround(466 * scale)));
+    EXPECT_EQ(device.width(), static_cast<int>(std::lround(kClientWidth * scale)));
+    EXPECT_EQ(device.height(), static_cast<int>(std::lround(kClientHeight * scale)));
 }
 
 struct LineCase {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window_fixture.h"
 
+#include "frontend/window.h"
+#include "qt/colour.h"
 #include "qt/picture_box_widget.h"
 
 #include <QApplication>
@@ -32,7 +34,7 @@ void PrintTo(const BackRow& row, std::ostream* os) {
     *os << row.test;
 }
 
-constexpr QRgb kSilver = 0xC0C0C0;
+const QRgb kSilver = to_argb(kWindowBack) & 0xFFFFFF;
 constexpr QRgb kLightCyan = 0xC0FFFF;
 constexpr QRgb kLightYellow = 0xFFFFC0;
 constexpr QRgb kLightMagenta = 0xFFC0FF;
