@@ -281,6 +281,50 @@ test('a touch hold ends with its own finger or when the arrow leaves it', async 
   }
 });
 
+test('a long value shows whole inside its label, condensed to half its width at most', async () => {
+  const { page, problems, close } = await ready();
+  try {
+    const keys = async (name, key, times) => {
+      await web.control(page, name).focus();
+      for (let n = 0; n < times; n++) await page.keyboard.press(key);
+    };
+    await keys('SpinButton3(0)', 'ArrowUp', 9);
+    await web.press(page, 'Option6');
+    await keys('SpinButton3(0)', 'ArrowUp', 1);
+    await web.press(page, 'Option5');
+    await keys('SpinButton3(0)', 'ArrowUp', 1);
+    await keys('SpinButton4(1)', 'ArrowUp', 105);
+    await keys('SpinButton1', 'ArrowUp', 99);
+    const shown = {};
+    for (const name of ['Labela(0)', 'Labelb(1)', 'labelt', 'value_t']) {
+      shown[name] = await web.control(page, name).evaluate((label) => {
+        // The label's own box as laid out, before its transform, on screen.
+        const app = document.getElementById('app');
+        const scale = app.getBoundingClientRect().width / app.offsetWidth;
+        const left = label.offsetParent.getBoundingClientRect().left + label.offsetLeft * scale;
+        const range = document.createRange();
+        range.selectNodeContents(label);
+        const text = range.getBoundingClientRect();
+        return {
+          text: label.textContent,
+          inside: text.left >= left - 0.5 && text.right <= left + label.offsetWidth * scale + 0.5,
+          stretch: new DOMMatrix(getComputedStyle(label).transform).a,
+        };
+      });
+    }
+    assert.deepEqual(Object.values(shown).map((s) => s.text), ['10.5', '105', '100', '100']);
+    for (const [name, s] of Object.entries(shown)) {
+      assert.ok(s.inside, `${name} "${s.text}" lies inside its label`);
+      assert.ok(s.stretch >= 0.5 && s.stretch <= 1, `${name} stretched by ${s.stretch}`);
+    }
+    // A value too wide for its box is narrowed.
+    assert.ok(shown['Labela(0)'].stretch < 1);
+    assert.deepEqual(problems, []);
+  } finally {
+    await close();
+  }
+});
+
 test('the keyboard: Tab in the table\'s order, Up and Down on a spinner, Space on an option and RESET', async (t) => {
   const { page, problems, close } = await ready();
   try {
