@@ -55,31 +55,31 @@ protected:
 };
 
 // A millisecond timer never runs out before its time: rounded up.
-void SpinButton::HoldTimer::start(wave::Micros delay) {
-    timer_.start(static_cast<int>((delay + 999) / 1000));
+void SpinButton::start(wave::Micros delay) {
+    repeat_->start(static_cast<int>((delay + 999) / 1000));
 }
 
 SpinButton::SpinButton(QWidget* parent)
     : QWidget(parent), up_(new Arrow(this)), down_(new Arrow(this)), repeat_(new QTimer(this)),
-      holdTimer_(*repeat_), hold_(hold_clock(), holdTimer_,
-                                  {[this](wave::SpinArrow which) {
-                                       if (which == wave::SpinArrow::Up) {
-                                           emit SpinUp();
-                                       } else {
-                                           emit SpinDown();
-                                       }
-                                   },
-                                   // A window taken off the screen loses the pointer, and no
-                                   // release may ever follow.
-                                   [this](int, wave::SpinArrow) {
-                                       const QWindow* shown = window()->windowHandle();
-                                       return shown && shown->isExposed();
-                                   },
-                                   [this](wave::SpinArrow, wave::HoldEnd why) {
-                                       if (why == wave::HoldEnd::Lost) {
-                                           endHold();
-                                       }
-                                   }}) {
+      hold_(hold_clock(), *this,
+            {[this](wave::SpinArrow which) {
+                 if (which == wave::SpinArrow::Up) {
+                     emit SpinUp();
+                 } else {
+                     emit SpinDown();
+                 }
+             },
+             // A window taken off the screen loses the pointer, and no
+             // release may ever follow.
+             [this](int, wave::SpinArrow) {
+                 const QWindow* shown = window()->windowHandle();
+                 return shown && shown->isExposed();
+             },
+             [this](wave::SpinArrow, wave::HoldEnd why) {
+                 if (why == wave::HoldEnd::Lost) {
+                     endHold();
+                 }
+             }}) {
     setFocusPolicy(Qt::StrongFocus);
     resize(kDefaultSize);
     repeat_->setSingleShot(true);

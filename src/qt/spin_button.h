@@ -13,7 +13,7 @@ namespace desktop {
 // with whoever listens. A held arrow repeats its event by the core's hold
 // rules until the press ends, however it ends: a release, or the window
 // losing the pointer, the focus or its place on the screen.
-class SpinButton : public QWidget {
+class SpinButton : public QWidget, private wave::Timer {
     Q_OBJECT
 
 public:
@@ -35,14 +35,9 @@ protected:
 
 private:
     class Arrow;
-    class HoldTimer : public wave::Timer {
-    public:
-        explicit HoldTimer(QTimer& timer) : timer_(timer) {}
-        void start(wave::Micros delay) override;
 
-    private:
-        QTimer& timer_;
-    };
+    // The hold's timer.
+    void start(wave::Micros delay) override;
 
     Arrow& arrow(wave::SpinArrow which) const;
     void endHold();
@@ -51,7 +46,6 @@ private:
     Arrow* up_;
     Arrow* down_;
     QTimer* repeat_;
-    HoldTimer holdTimer_;
     wave::HoldToRepeat hold_;
 };
 

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "web/dom_controls.h"
 
+#include "frontend/fonts.h"
 #include "web/dom.h"
 #include "web/geometry.h"
+#include "web/page_builder.h"
 
-#include <cctype>
 #include <string_view>
 #include <utility>
 
@@ -32,21 +33,10 @@ double twips_to_px(float twips) {
 
 } // namespace
 
-TextLabel::TextLabel(val element, std::string font, double width, wave::TextAlign align)
-    : element_(std::move(element)), font_(std::move(font)), width_(width), align_(align) {
-    // "italic 13px 'Wave Serif', serif": the size is the number before "px".
-    const std::size_t px = font_.find("px");
-    if (px != std::string::npos) {
-        std::size_t start = px;
-        while (start > 0 && (std::isdigit(static_cast<unsigned char>(font_[start - 1])) != 0 ||
-                             font_[start - 1] == '.')) {
-            --start;
-        }
-        font_before_size_ = font_.substr(0, start);
-        font_size_ = std::stod(font_.substr(start, px - start));
-        font_after_size_ = font_.substr(px + 2);
-    }
-}
+TextLabel::TextLabel(val element, wave::FontId font, double width, wave::TextAlign align)
+    : element_(std::move(element)), font_(font), css_font_(css_font(font)),
+      font_size_(font == wave::FontId::NoFont ? 0 : wave::font_spec(font).pixels), width_(width),
+      align_(align) {}
 
 void TextLabel::Caption(const std::string& text) {
     if (text == text_) {
@@ -64,8 +54,7 @@ TextLabel::Fitted TextLabel::fitted(const std::string& text) const {
         auto found = at_size.find(size);
         if (found == at_size.end()) {
             const val metrics =
-                measuring_context(font_before_size_ + css_px(size) + font_after_size_)
-                    .call<val>("measureText", val(text));
+                measuring_context(css_font(font_, size)).call<val>("measureText", val(text));
             found =
                 at_size
                     .emplace(size,
@@ -96,14 +85,14 @@ TextLabel::Fitted TextLabel::fitted(const std::string& text) const {
 }
 
 void TextLabel::refit() {
-    if (font_.empty() || font_size_ <= 0) {
+    if (font_size_ <= 0) {
         return;
     }
     // Measured in a stand-in face the width would be wrong, and asking for
     // the face would load it in the middle of start-up: a face still on its
     // way is measured once it has arrived.
     if (!face_arrived_) {
-        face_arrived_ = document()["fonts"].call<bool>("check", val(font_), val(text_));
+        face_arrived_ = document()["fonts"].call<bool>("check", val(css_font_), val(text_));
         if (!face_arrived_) {
             return;
         }

@@ -19,7 +19,7 @@ namespace web {
 // neighbour.
 class TextLabel : public wave::Label {
 public:
-    TextLabel(emscripten::val element, std::string font, double width, wave::TextAlign align);
+    TextLabel(emscripten::val element, wave::FontId font, double width, wave::TextAlign align);
     void Caption(const std::string& text) override;
     // Measures again once the page's own faces have arrived.
     void refit();
@@ -38,10 +38,9 @@ private:
     void show(const Fitted& shown);
 
     emscripten::val element_;
-    std::string font_;
-    std::string font_before_size_; // font_ around its size in pixels
-    double font_size_ = 0;
-    std::string font_after_size_;
+    wave::FontId font_;
+    std::string css_font_; // as set
+    double font_size_;     // in pixels, as set
     double width_;
     wave::TextAlign align_;
     std::string text_;
