@@ -63,11 +63,8 @@ SpinButton::SpinButton(QWidget* parent)
     : QWidget(parent), up_(new Arrow(this)), down_(new Arrow(this)), repeat_(new QTimer(this)),
       hold_(hold_clock(), *this,
             {[this](wave::SpinArrow which) {
-                 if (which == wave::SpinArrow::Up) {
-                     emit SpinUp();
-                 } else {
-                     emit SpinDown();
-                 }
+                 emit(this->*(which == wave::SpinArrow::Up ? &SpinButton::SpinUp
+                                                           : &SpinButton::SpinDown))();
              },
              // A window taken off the screen loses the pointer, and no
              // release may ever follow.
