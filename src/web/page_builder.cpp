@@ -139,7 +139,7 @@ std::string placement_and_paint(const Placement& at) {
 
 } // namespace
 
-std::string css_font(FontId font) {
+std::string css_font(FontId font, double pixels) {
     if (font == FontId::NoFont) {
         return {};
     }
@@ -148,7 +148,8 @@ std::string css_font(FontId font) {
         "'Wave Serif', serif", "'Wave PGothic', sans-serif", "'Wave Gothic', sans-serif"};
     const FontSpec spec = font_spec(font);
     return std::string(spec.italic ? "italic " : "") + (spec.bold ? "bold " : "") +
-           std::to_string(spec.pixels) + "px " + kFamilies.at(static_cast<std::size_t>(spec.face));
+           css_px(pixels > 0 ? pixels : spec.pixels) + " " +
+           kFamilies.at(static_cast<std::size_t>(spec.face));
 }
 
 PageControl ElementFactory::make(const Placement& at, const PageControl& parent) {
@@ -167,7 +168,7 @@ PageControl ElementFactory::make(const Placement& at, const PageControl& parent)
                                                      at.height - 2 * kPlotBorder));
         control.plot = plots.back().get();
     } else if (row.kind == ControlKind::Label && shows_a_value(row.ref)) {
-        labels.push_back(std::make_unique<TextLabel>(element, css_font(row.font), at.width));
+        labels.push_back(std::make_unique<TextLabel>(element, row.font, at.width, row.align));
         control.label = labels.back().get();
     } else if (row.kind == ControlKind::OptionButton) {
         // The focus lands on the radio itself, not on its label.

@@ -39,7 +39,8 @@ public:
     std::vector<std::unique_ptr<RadioOption>> options;
 };
 
-// The table's faces as CSS fonts over the faces the site bundles.
-std::string css_font(wave::FontId font);
+// The table's faces as CSS fonts over the faces the site bundles, at another
+// size in pixels when one is given.
+std::string css_font(wave::FontId font, double pixels = 0);
 
 } // namespace web
