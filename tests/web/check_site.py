@@ -69,7 +69,8 @@ class Site(unittest.TestCase):
                 yield os.path.relpath(os.path.join(root, name), SITE)
 
     def test_only_site_files_and_under_the_ceiling(self):
-        allowed = re.compile(r"^(index\.html|wave-synthesis\.(js|wasm|html)|fonts/[^/]+\.woff2|fonts/LICENSE-[^/]+)$")
+        allowed = re.compile(r"^(index\.html|wave-synthesis\.(js|wasm|html)|fonts/[^/]+\.woff2|fonts/LICENSE-[^/]+"
+                             r"|manifest\.webmanifest|sw\.js|icons/wave-synthesis(-\d+\.png|\.svg))$")
         files = list(self.files())
         self.assertEqual([f for f in files if not allowed.match(f)], [])
         for needed in ("index.html", "wave-synthesis.js", "wave-synthesis.wasm", "wave-synthesis.html"):

@@ -36,6 +36,9 @@ const TYPES = {
   '.woff2': 'font/woff2',
   '.css': 'text/css; charset=utf-8',
   '.txt': 'text/plain; charset=utf-8',
+  '.webmanifest': 'application/manifest+json',
+  '.png': 'image/png',
+  '.svg': 'image/svg+xml',
 };
 
 // The site on 127.0.0.1 at a port the system picks; resolves to its origin.
