@@ -42,8 +42,14 @@ const TYPES = {
 };
 
 // The site on 127.0.0.1 at a port the system picks; resolves to its origin.
+// Offline (setOnline(false)) it drops every connection, as a lost network does.
 export async function serve(root = SITE) {
+  let online = true;
   const server = http.createServer(async (req, res) => {
+    if (!online) {
+      req.socket.destroy();
+      return;
+    }
     let rel = decodeURIComponent(new URL(req.url, 'http://localhost').pathname);
     if (rel.endsWith('/')) rel += 'index.html';
     const file = path.join(root, path.normalize(rel));
@@ -60,7 +66,11 @@ export async function serve(root = SITE) {
     }
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { origin: `http://127.0.0.1:${server.address().port}`, close: () => new Promise((r) => server.close(r) && server.closeAllConnections()) };
+  return {
+    origin: `http://127.0.0.1:${server.address().port}`,
+    setOnline: (value) => (online = value),
+    close: () => new Promise((r) => server.close(r) && server.closeAllConnections()),
+  };
 }
 
 export async function launch() {
