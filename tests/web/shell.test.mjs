@@ -279,3 +279,37 @@ test('touch: a one-finger swipe neither scrolls nor goes back, a long press open
     }
   });
 });
+
+test('forced colours: the arrows keep their direction and every frame keeps its edge', async () => {
+  const { page, close } = await site.ready({ forcedColors: 'active', colorScheme: 'dark' });
+  try {
+    const spin = web.control(page, 'SpinButton3(0)');
+    const shot = async (locator) => web.decodePng(await locator.screenshot());
+    // Where the bright ink inside the button's border is narrowest: at the top, an arrow up.
+    const pointing = (img) => {
+      const widths = [];
+      for (let y = 3; y < img.height - 3; y++) {
+        let n = 0;
+        for (let x = 3; x < img.width - 3; x++) n += (web.rgbAt(img, x, y) & 0xff) > 128 ? 1 : 0;
+        if (n > 0) widths.push(n);
+      }
+      const [first, last] = [widths[0], widths[widths.length - 1]];
+      return first < last ? 'up' : first > last ? 'down' : `neither (${widths})`;
+    };
+    const arrows = [await shot(spin.locator('button.up')), await shot(spin.locator('button.down'))];
+    assert.deepEqual(arrows.map(pointing), ['up', 'down']);
+    // Dark forced colours: black ground, white lines. Each frame's left edge, half-way down.
+    const faint = [];
+    const frames = page.locator('.frame');
+    for (let i = 0; i < (await frames.count()); i++) {
+      const img = await shot(frames.nth(i));
+      const y = Math.floor(img.height / 2);
+      const brightest = Math.max(...[0, 1, 2, 3, 4].map((x) => web.rgbAt(img, x, y) & 0xff));
+      if (brightest < 200) faint.push(await frames.nth(i).getAttribute('data-name'));
+    }
+    assert.ok((await frames.count()) > 0);
+    assert.deepEqual(faint, []);
+  } finally {
+    await close();
+  }
+});
