@@ -37,7 +37,7 @@ test('the manifest makes the page installable: its name, standalone, a theme col
     const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
     assert.deepEqual(installabilityErrors.map((e) => e.errorId).filter((id) => id !== 'in-incognito'), []);
     const icon = await page.getAttribute('link[rel="icon"]', 'href');
-    assert.ok(icon.startsWith('icons/'), `favicon: ${icon}`);
+    assert.ok(await page.evaluate(async (href) => (await fetch(href)).headers.get('Content-Type').startsWith('image/'), icon), icon);
     assert.deepEqual(problems, []);
   } finally {
     await close();
@@ -247,6 +247,7 @@ test('touch: a one-finger swipe neither scrolls nor goes back, a long press open
         // The browser takes a sequence it pans or navigates with away from the page: pointercancel.
         const ended = page.evaluate(() => new Promise((resolve) => {
           for (const type of ['pointerup', 'pointercancel']) window.addEventListener(type, () => resolve(type), { once: true });
+          setTimeout(() => resolve('no end of the touch in 10 s'), 10000);
         }));
         const cdp = await page.context().newCDPSession(page);
         const y = 300;
