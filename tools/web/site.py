@@ -98,6 +98,7 @@ def sha256(text):
 
 def font_faces(manifest, source):
     rules = []
+    # Until a face arrives the text shows in a fallback, never invisible.
     for face in manifest:
         rules.append(
             f"@font-face {{ font-family: '{face['family']}'; font-style: {face['style']}; "
