@@ -86,7 +86,7 @@ export async function launch() {
 // A new page that notes every console error, script error, failed request and
 // request for anything but the site's own files (or the data: URI that the
 // single file's module comes from).
-export async function openPage(browser, url, { beforeLoad, ...options } = {}) {
+export async function openPage(browser, url, { beforeLoad, waitUntil, ...options } = {}) {
   const context = await browser.newContext({ viewport: { width: 1366, height: 768 }, ...options });
   context.setDefaultTimeout(TIMEOUT);
   const page = await context.newPage();
@@ -101,7 +101,7 @@ export async function openPage(browser, url, { beforeLoad, ...options } = {}) {
     if (!u.startsWith(own) && !u.startsWith('data:')) problems.push(`foreign request: ${u.slice(0, 80)}`);
   });
   if (beforeLoad) await beforeLoad(page);
-  await page.goto(url);
+  await page.goto(url, { waitUntil });
   return { page, problems, close: () => context.close() };
 }
 
