@@ -1,23 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "form/form1.h"
 #include "qt/window_geometry.h"
 
 #include <QWidget>
 
 #include <memory>
-
-namespace wave {
-class Form1;
-struct FormControls;
-} // namespace wave
+#include <vector>
 
 namespace desktop {
 
-// The one window. It builds its controls from the layout table, lends them to
-// the logic object Form1 (which owns the wave settings and draws), connects
-// each control's signal to Form1's event procedure, and runs the start-up
-// sequence before it is first shown. It keeps no wave state of its own.
+class PictureBoxWidget;
+
+// The one window. The core's front-end layer builds its controls from the
+// layout table and binds their events to the logic object Form1 (which owns
+// the wave settings and draws into the plots' surfaces); after each event the
+// window presents what the plots drew. It keeps no wave state of its own.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -27,15 +26,17 @@ public:
 
     wave::Form1& form() { return *form_; }
     const WindowGeometry& windowGeometry() const { return geometry_; }
-    wave::FormControls controls();
+    // What the logic reaches by name, as the window lent it.
+    const wave::FormControls& controls() const { return controls_; }
+    // Shows what the plots drew since the last time.
+    void present();
 
 private:
-    template <typename T> T* control(const char* name, int index = -1) const;
-    void connectEvents();
-
     WindowGeometry geometry_{*this};
     ScreenSize screen_;
+    wave::FormControls controls_;
     std::unique_ptr<wave::Form1> form_;
+    std::vector<PictureBoxWidget*> plots_;
 };
 
 } // namespace desktop
