@@ -23,12 +23,10 @@ run: build
 	$(BUILD_DIR)/wave-synthesis
 
 # The browser version: emscripten builds it into build/web-obj, the site goes
-# to build/web. Emscripten keeps its compiled system libraries in a cache that
-# it must be able to write to; a user who cannot write the package's own gets
-# one in the build tree.
+# to build/web. Debian's emscripten serves everyone from its own read-only
+# cache of prebuilt libraries; EM_CACHE in the environment still wins.
 WEB_BUILD_DIR := build/web-obj
-EM_CACHE_DIR := $(shell [ -w /usr/share/emscripten/cache ] || echo $(CURDIR)/build/emscripten-cache)
-WEB_ENV := NODE_PATH=/usr/share/nodejs $(if $(EM_CACHE_DIR),EM_CACHE=$(EM_CACHE_DIR))
+WEB_ENV := NODE_PATH=/usr/share/nodejs
 PORT ?= 8000
 
 $(WEB_BUILD_DIR)/build.ninja:

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "clean_floor_run.h"
+#include "qt/startup.h"
 #include "ratio_reporter.h"
-#include "ui/qt/startup.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,6 +9,8 @@
 
 #include <iostream>
 #include <optional>
+
+using namespace desktop;
 
 int main(int argc, char** argv) {
     // The real widgets, without a screen: only drawing into the kept images counts.

@@ -3,8 +3,8 @@
 #include "form/form1.h"
 #include "logic/form_events.h"
 #include "logic/null_controls.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/picture_box_widget.h"
+#include "qt/main_window.h"
+#include "qt/picture_box_widget.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,6 +15,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+
+using namespace wave;
 
 namespace {
 

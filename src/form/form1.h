@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "settings/wave_settings.h"
+#include "form/wave_settings.h"
 #include "ui/controls.h"
 
 #include <array>
 #include <cstdint>
+
+namespace wave {
 
 // The controls the window's logic reaches by name.
 struct FormControls {
@@ -70,3 +72,5 @@ private:
 
     FormControls c;
 };
+
+} // namespace wave

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "settings/wave_settings.h"
+#include "form/wave_settings.h"
 
 #include <string>
 

@@ -2,6 +2,8 @@
 #include "form/form1.h"
 #include "ui/number_text.h"
 
+namespace wave {
+
 void Form1::SpinButton3_SpinDown(std::int16_t Index) {
     const auto k = static_cast<std::size_t>(Index);
     std::int16_t& amp = settings.amp.at(k);
@@ -46,3 +48,5 @@ void Form1::SpinButton4_SpinUp(std::int16_t Index) {
     get_curve(Index);
     get_curve2();
 }
+
+} // namespace wave

@@ -2,6 +2,8 @@
 #include "form/form1.h"
 #include "ui/number_text.h"
 
+namespace wave {
+
 namespace {
 constexpr std::int16_t kLastComponent = 3;
 }
@@ -29,3 +31,5 @@ void Form1::redraw_span() {
     set_sum_scale();
     get_curve2();
 }
+
+} // namespace wave

@@ -2,6 +2,8 @@
 #include "form/form1.h"
 #include "plot/plot_parts.h"
 
+namespace wave {
+
 void Form1::get_curve(std::int16_t index) {
     const auto k = static_cast<std::size_t>(index);
     PictureBox& plot = *c.Grph.at(k);
@@ -22,3 +24,5 @@ void Form1::get_curve(std::int16_t index) {
     const ComponentTerm term(s, k);
     draw_samples(plot, s, [&term](double x) { return term.at(x); });
 }
+
+} // namespace wave

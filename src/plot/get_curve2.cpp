@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace wave {
+
 void Form1::get_curve2() {
     PictureBox& plot = *c.Gr;
     const WaveSettings& s = settings;
@@ -30,3 +32,5 @@ void Form1::get_curve2() {
         return static_cast<double>(y);
     });
 }
+
+} // namespace wave

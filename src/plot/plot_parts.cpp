@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace wave {
+
 void draw_second_lines(PictureBox& plot, const WaveSettings& s) {
     const auto top = static_cast<float>(s.y_range);
     const auto bottom = static_cast<float>(-s.y_range);
@@ -34,3 +36,5 @@ void draw_time_axis(PictureBox& plot, const WaveSettings& s) {
     plot.ForeColor(kAxisBlack);
     plot.Line(0.0f, 0.0f, static_cast<float>(plot_end(s)), 0.0f);
 }
+
+} // namespace wave

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "form/wave_settings.h"
 #include "plot/vector_state.h"
-#include "settings/wave_settings.h"
 #include "ui/controls.h"
 
 #include <cmath>
 #include <cstddef>
+
+namespace wave {
 
 inline constexpr Colour kGridGreen = 0xFF00;
 inline constexpr Colour kAxisBlack = 0x0;
@@ -67,3 +69,5 @@ void draw_samples(PictureBox& plot, const WaveSettings& s, SampleAt y_at) {
         }
     });
 }
+
+} // namespace wave

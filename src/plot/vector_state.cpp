@@ -2,8 +2,12 @@
 #include "plot/vector_state.h"
 
 #if defined(__x86_64__) || defined(__i386__)
-
 #include <immintrin.h>
+#endif
+
+namespace wave {
+
+#if defined(__x86_64__) || defined(__i386__)
 
 namespace {
 
@@ -32,3 +36,5 @@ void clear_upper_vector_state() {
 void clear_upper_vector_state() {}
 
 #endif
+
+} // namespace wave

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace wave {
+
 void Form1::Form_Load() {
     WaveSettings& s = settings;
     s.pi = 3.14159;
@@ -50,3 +52,5 @@ void Form1::place_window() {
     c.window->Left(
         std::max((c.screen->Width() - c.window->Width()) / 2.0f, c.screen->AvailableLeft()));
 }
+
+} // namespace wave

@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+namespace wave {
+
 namespace {
 
 struct Entry {
@@ -86,3 +88,5 @@ std::string accessible_name(const ControlRef& ref) {
     }
     return {};
 }
+
+} // namespace wave

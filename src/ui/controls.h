@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace wave {
+
 // The few control operations the logic uses. The Qt layer implements them with
 // widgets; tests implement them with a recorder.
 
@@ -63,3 +65,5 @@ public:
     virtual float AvailableLeft() const { return 0.0f; }
     virtual float AvailableTop() const { return 0.0f; }
 };
+
+} // namespace wave

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace wave {
+
 // The window's controls as data: one row per control, in an order where every
 // container comes before what it holds. Geometry is in twips, relative to the
 // container (15 twips to a logical pixel).
@@ -17,7 +19,7 @@ enum class ControlKind { Frame, Label, OptionButton, CommandButton, PictureBox, 
 enum class TextAlign { Left, Right, Centre };
 
 enum class FontId {
-    None,
+    NoFont,
     Times,       // "Times New Roman" 9.75 pt
     TimesItalic, // "Times New Roman" 9.75 pt italic
     TimesSmall,  // "Times New Roman" 8.25 pt
@@ -58,3 +60,5 @@ int twips_to_pixels(int twips);
 
 // The labels whose text is a number that changes: they fit it to their box.
 bool shows_a_value(const ControlRef& ref);
+
+} // namespace wave

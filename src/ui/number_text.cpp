@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+namespace wave {
+
 namespace {
 
 std::string fixed_text(double value, int significant_digits) {
@@ -65,3 +67,5 @@ std::string number_text(float value) {
 std::string number_text(double value) {
     return fixed_text(value, 15);
 }
+
+} // namespace wave

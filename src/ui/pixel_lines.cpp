@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <utility>
 
+namespace wave {
+
 // Positions run in 26.6 fixed point along the main axis and 16.16 across it,
 // as the raster engine's do; every rounding below is the one it makes, since
 // a pixel off would show as a changed picture.
@@ -229,3 +231,5 @@ void PixelLines::walk(int x1, int y1, int x2, int y2, std::uint32_t colour, bool
         }
     }
 }
+
+} // namespace wave

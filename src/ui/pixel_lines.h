@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace wave {
+
 // One-pixel lines and points written straight into 32-bit pixels, the same
 // pixels a raster painter such as Qt's gives for a cosmetic one-pixel pen
 // without antialiasing, with endpoints on whole device pixels: square caps for solid
@@ -42,3 +44,5 @@ private:
     int width_;
     int height_;
 };
+
+} // namespace wave

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <limits>
 
+namespace wave {
+
 namespace {
 
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
@@ -296,3 +298,5 @@ void PlotSurface::rasterize(PixelLines& lines, const Stroke& s, PixelPoint a, Pi
         lines.solid(a.col, a.row, b.col, b.row, colour);
     }
 }
+
+} // namespace wave

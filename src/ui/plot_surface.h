@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace wave {
+
 // A plot drawn into 32-bit pixels, with no toolkit behind it: every front end
 // shows these pixels as they are, so the desktop and the browser agree to the
 // pixel. Lines are one device pixel wide and never antialiased. What is drawn
@@ -113,3 +115,5 @@ private:
 inline constexpr std::uint32_t to_pixel(Colour c) {
     return 0xFF000000u | (c & 0xFFFFFFu);
 }
+
+} // namespace wave

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace wave {
+
 struct PixelPoint {
     int col;
     int row;
@@ -45,3 +47,5 @@ private:
         return static_cast<int>(std::floor(std::clamp(p, -limit, limit)));
     }
 };
+
+} // namespace wave

@@ -7,6 +7,8 @@
 
 namespace web {
 
+using namespace wave;
+
 const val& browser_window() {
     static const val window = val::global("window");
     return window;

@@ -24,6 +24,6 @@ val create_element(const char* tag);
 void set_style(const val& element, const char* property, const std::string& value);
 std::string css_px(double pixels);
 // 0x00BBGGRR as "#rrggbb".
-std::string css_colour(Colour colour);
+std::string css_colour(wave::Colour colour);
 
 } // namespace web

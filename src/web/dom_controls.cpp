@@ -8,6 +8,8 @@
 
 namespace web {
 
+using namespace wave;
+
 namespace {
 
 // A context to measure captions in, set to the given face. Setting a font

@@ -14,7 +14,7 @@ namespace web {
 
 // A label's Caption is its element's text. A value wider than its box is
 // narrowed to fit, as on the desktop, rather than spilling over its neighbour.
-class TextLabel : public Label {
+class TextLabel : public wave::Label {
 public:
     TextLabel(emscripten::val element, std::string font, double width);
     void Caption(const std::string& text) override;
@@ -31,7 +31,7 @@ private:
     double squeeze_ = 1.0;                   // the horizontal scale shown
 };
 
-class RadioOption : public OptionButton {
+class RadioOption : public wave::OptionButton {
 public:
     explicit RadioOption(emscripten::val input) : input_(std::move(input)) {}
     // A radio input's group clears the others by itself.
@@ -42,7 +42,7 @@ private:
 };
 
 // The viewport stands for the screen.
-class ViewportScreen : public Screen {
+class ViewportScreen : public wave::Screen {
 public:
     float Width() const override;
     float Height() const override;
@@ -55,7 +55,7 @@ public:
 // The app box stands for the window: its outer size is remembered as set, and
 // its position places the box so that the client area sits where the window's
 // would.
-class AppWindow : public Window {
+class AppWindow : public wave::Window {
 public:
     explicit AppWindow(emscripten::val box) : box_(std::move(box)) {}
     float Width() const override { return width_; }

@@ -29,7 +29,7 @@ public:
     void start();
 
 private:
-    FormControls controls();
+    wave::FormControls controls();
     void connect_events();
     // Scales the box to the viewport and sizes the plots; the next present shows them.
     void fit();
@@ -47,7 +47,7 @@ private:
     std::map<std::string, std::unique_ptr<RadioOption>> options_;
     std::map<std::string, emscripten::val> elements_;
     std::vector<std::unique_ptr<Spinner>> spinners_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<wave::Form1> form_;
     double ratio_ = 0;         // devicePixelRatio the plots were last fitted to
     double watched_ratio_ = 0; // the one a media query listens for
 };

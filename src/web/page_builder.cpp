@@ -9,6 +9,8 @@
 
 namespace web {
 
+using namespace wave;
+
 using emscripten::val;
 
 namespace {
@@ -124,7 +126,7 @@ std::string placement_and_paint(const ControlRow& row, int inset) {
     if (row.fore) {
         declare("color", css_colour(*row.fore));
     }
-    if (row.font != FontId::None) {
+    if (row.font != FontId::NoFont) {
         declare("font", css_font(row.font));
     }
     if (row.kind == ControlKind::Label) {
@@ -147,7 +149,7 @@ std::string css_font(FontId font) {
         return "13px 'Wave PGothic', sans-serif";
     case FontId::GothicBold:
         return "bold 13px 'Wave Gothic', sans-serif";
-    case FontId::None:
+    case FontId::NoFont:
         break;
     }
     return {};

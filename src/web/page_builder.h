@@ -11,7 +11,7 @@
 namespace web {
 
 struct BuiltControl {
-    const ControlRow* row;
+    const wave::ControlRow* row;
     emscripten::val element; // carries data-name
     emscripten::val inner;   // a plot's canvas, an option's radio input; else undefined
 };
@@ -21,7 +21,7 @@ struct BuiltControl {
 std::vector<BuiltControl> build_controls(const emscripten::val& app);
 
 // The table's faces as CSS fonts over the faces the site bundles.
-std::string css_font(FontId font);
+std::string css_font(wave::FontId font);
 
 // Picture boxes draw a border this deep; what they hold is placed inside it.
 inline constexpr int kPlotBorder = 2;

@@ -10,6 +10,8 @@
 
 namespace web {
 
+using namespace wave;
+
 using emscripten::val;
 
 namespace {

@@ -15,9 +15,9 @@ namespace web {
 class PlotCanvas {
 public:
     // width and height: the drawing area in CSS pixels of the unscaled box.
-    PlotCanvas(emscripten::val canvas, Colour background, int width, int height);
+    PlotCanvas(emscripten::val canvas, wave::Colour background, int width, int height);
 
-    PlotSurface& surface() { return surface_; }
+    wave::PlotSurface& surface() { return surface_; }
 
     // ratio: device pixels per CSS pixel of the unscaled box (the box's scale
     // times devicePixelRatio). The surface redraws what it keeps.
@@ -27,7 +27,7 @@ public:
     void show();
 
 private:
-    PlotSurface surface_;
+    wave::PlotSurface surface_;
     emscripten::val canvas_;
     emscripten::val context_;
     // An ImageData over the surface's pixels, made again only when they move

@@ -12,6 +12,8 @@
 
 namespace web {
 
+using namespace wave;
+
 using emscripten::val;
 
 namespace {

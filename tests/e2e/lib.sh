@@ -3,7 +3,11 @@
 #
 #   start_xvfb                  own X server on a free display, exported as DISPLAY
 #   start_app BINARY [ARGS]     starts the program and waits for its window (WINDOW),
-#                               found by process id: the legacy title depends on the locale
+#                               found by process id: the legacy title depends on the locale,
+#                               and for its first paint to stand still
+#   settled FILE [GEOMETRY]     a screenshot (of GEOMETRY, WxH+X+Y, or the whole screen)
+#                               once two in a row agree: the program has drawn what it was given
+#   eventually COMMAND...       runs COMMAND until it succeeds, for at most E2E_PATIENCE s
 #   screenshot FILE             the whole screen as a PNG
 #   pixel FILE X Y              colour at a screen point, as RRGGBB
 #   count_hue FILE X Y W H red|green|blue   pixels in a screen rectangle where that
@@ -21,6 +25,9 @@ E2E_PIDS=()
 E2E_FAILURES=0
 E2E_TITLE='波の合成'
 WINDOW=""
+# A busy machine may draw late, never early: waits poll for what is expected
+# and give up only after this long.
+E2E_PATIENCE=${E2E_PATIENCE:-15}
 
 e2e_cleanup() {
   local pid
@@ -67,8 +74,36 @@ start_app() {
     cat "$E2E_WORK/app.log" >&2
     return 1
   fi
-  # Let the first paint reach the screen.
-  sleep 0.5
+  settled "$E2E_WORK/first-paint.png" >/dev/null
+}
+
+settled() {
+  local file=$1 crop=() tries
+  [ -n "${2:-}" ] && crop=(-crop "$2" +repage)
+  import -window root "${crop[@]}" "$file"
+  for tries in $(seq $((E2E_PATIENCE * 5))); do
+    sleep 0.2
+    import -window root "${crop[@]}" "$E2E_WORK/settling.png"
+    # A uniform picture is a window not yet painted.
+    if [ "$(compare -metric AE "$file" "$E2E_WORK/settling.png" null: 2>&1 || true)" = 0 ] &&
+      [ "$(convert "$file" -format %k info:)" -gt 1 ]; then
+      return 0
+    fi
+    mv "$E2E_WORK/settling.png" "$file"
+  done
+  echo "the screen did not settle within ${E2E_PATIENCE} s" >&2
+  return 1
+}
+
+eventually() {
+  local deadline=$((SECONDS + E2E_PATIENCE))
+  until "$@" >/dev/null 2>&1; do
+    if [ "$SECONDS" -ge "$deadline" ]; then
+      "$@" # once more, to show why
+      return
+    fi
+    sleep 0.2
+  done
 }
 
 screenshot() {

@@ -18,10 +18,13 @@
 #include <cstdlib>
 #include <string>
 
+using namespace wave;
+
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: probe pixel FILE X Y | probe wave FILE X0 Y0 W H RRGGBB YTOP SPAN AMP HZ cos|sin [L T R B]\n");
+    std::fprintf(stderr, "usage: probe pixel FILE X Y | probe wave FILE X0 Y0 W H RRGGBB YTOP SPAN "
+                         "AMP HZ cos|sin [L T R B]\n");
     return 2;
 }
 
@@ -38,14 +41,16 @@ int check_wave(char** a) {
     const QImage image = load(a[0]);
     const int x0 = std::atoi(a[1]), y0 = std::atoi(a[2]), w = std::atoi(a[3]), h = std::atoi(a[4]);
     const QRgb colour = 0xFF000000u | static_cast<QRgb>(std::strtoul(a[5], nullptr, 16));
-    const double ytop = std::atof(a[6]), span = std::atof(a[7]), amp = std::atof(a[8]), hz = std::atof(a[9]);
+    const double ytop = std::atof(a[6]), span = std::atof(a[7]), amp = std::atof(a[8]),
+                 hz = std::atof(a[9]);
     const bool cosine = std::string(a[10]) == "cos";
     const double pi = 3.14159;
     const UserScale scale{0, ytop, 2 * pi * span, -ytop, w, h};
 
     QRect covered;
     if (a[11] != nullptr) {
-        covered = QRect(QPoint(std::atoi(a[11]), std::atoi(a[12])), QPoint(std::atoi(a[13]), std::atoi(a[14])));
+        covered = QRect(QPoint(std::atoi(a[11]), std::atoi(a[12])),
+                        QPoint(std::atoi(a[13]), std::atoi(a[14])));
     }
 
     int failures = 0;

@@ -21,7 +21,7 @@ import subprocess, sys, time
 import pyatspi
 
 def application(name):
-    for _ in range(100):
+    for _ in range(150):
         for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.name == name:
                 return app
@@ -73,7 +73,7 @@ check(label.description == "0", "amplitude of A reads %r at start" % label.descr
 
 # The upper arrow of the amplitude spinner of wave A, pressed by the pointer.
 subprocess.run(["xdotool", "mousemove", "--window", sys.argv[1], "376", "21", "click", "1"], check=True)
-for _ in range(50):
+for _ in range(150):
     if label.description == "1":
         break
     time.sleep(0.1)

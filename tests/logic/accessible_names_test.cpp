@@ -10,10 +10,13 @@
 #include <ostream>
 #include <string>
 
+using namespace wave;
+
 namespace {
 
 std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
     return s;
 }
 
@@ -25,7 +28,8 @@ TEST(AccessibleNames, EveryControlHasASpokenNameOfItsOwn) {
         EXPECT_FALSE(spoken.empty()) << object;
         EXPECT_NE(spoken, object) << "a numbered default name says nothing to a listener";
         const auto [it, fresh] = first_named.emplace(spoken, object);
-        EXPECT_TRUE(fresh) << object << " and " << it->second << " are both called \"" << spoken << '"';
+        EXPECT_TRUE(fresh) << object << " and " << it->second << " are both called \"" << spoken
+                           << '"';
     }
     EXPECT_EQ(first_named.size(), 72u);
 }
@@ -65,7 +69,8 @@ TEST(AccessibleNames, AStepOptionSaysWhichStepItSets) {
     for (const ControlRow& entry : window_layout()) {
         if (entry.ref.name.starts_with("Option")) {
             const std::string group = entry.container.name == "Frame11" ? "amplitude" : "frequency";
-            EXPECT_NE(accessible_name(entry.ref).find(group), std::string::npos) << object_name(entry.ref);
+            EXPECT_NE(accessible_name(entry.ref).find(group), std::string::npos)
+                << object_name(entry.ref);
         }
     }
 }
@@ -85,11 +90,12 @@ TEST_P(NoSuchControl, HasNoName) {
     EXPECT_EQ(accessible_name(GetParam().ref), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AccessibleNames, NoSuchControl,
-    testing::Values(Unknown{"UnknownName", {"Frame99"}}, Unknown{"ArrayIndexPastD", {"Grph", 4}},
-                    Unknown{"ArrayWithoutIndex", {"Labela"}}, Unknown{"SingleWithIndex", {"Frame5", 0}},
-                    Unknown{"TheWindowItself", {}}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(AccessibleNames, NoSuchControl,
+                         testing::Values(Unknown{"UnknownName", {"Frame99"}},
+                                         Unknown{"ArrayIndexPastD", {"Grph", 4}},
+                                         Unknown{"ArrayWithoutIndex", {"Labela"}},
+                                         Unknown{"SingleWithIndex", {"Frame5", 0}},
+                                         Unknown{"TheWindowItself", {}}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

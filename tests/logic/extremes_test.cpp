@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+using namespace wave;
+
 // Spans and frequencies far beyond what a learner clicks to, put straight
 // into the record; then every press, each checked as in the random runs,
 // and each plot's drawing bounded by its width, not by the span.

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace wave {
+
 // The 35 events the learner can raise, each named by its control as the
 // window names it, so one table drives the logic, the widgets and the benchmarks.
 struct FormEvent {
@@ -61,3 +63,5 @@ inline std::vector<FormEvent> all_form_events() {
     events.push_back({"Command1", -1, A::Click, &Form1::Command1_Click});
     return events;
 }
+
+} // namespace wave

@@ -8,6 +8,8 @@
 #include <functional>
 #include <set>
 
+using namespace wave;
+
 namespace {
 
 using Event = std::function<void(Form1&)>;
@@ -62,31 +64,71 @@ auto nothing = [](WaveSettings&) {};
 INSTANTIATE_TEST_SUITE_P(
     Handlers, Press,
     testing::Values(
-        PressCase{"AmplitudeUpFromZero", nothing, [](Form1& f) { f.SpinButton3_SpinUp(2); },
-                  {"Labela(2)=1"}, {"Grph(2)", "Gr"}},
-        PressCase{"AmplitudeDownAtZeroRefused", nothing,
-                  [](Form1& f) { f.SpinButton3_SpinDown(0); }, {}, {}},
-        PressCase{"AmplitudeUpTakesFullStepBelowLimit", [](WaveSettings& s) { s.amp[1] = 95; },
-                  [](Form1& f) { f.SpinButton3_SpinUp(1); }, {"Labela(1)=10.5"}, {"Grph(1)", "Gr"}},
-        PressCase{"AmplitudeUpAtLimitRefused", [](WaveSettings& s) { s.amp[2] = 100; s.step_a = 1; },
-                  [](Form1& f) { f.SpinButton3_SpinUp(2); }, {}, {}},
-        PressCase{"AmplitudeDownFromAboveLimit", [](WaveSettings& s) { s.amp[1] = 105; },
-                  [](Form1& f) { f.SpinButton3_SpinDown(1); }, {"Labela(1)=9.5"}, {"Grph(1)", "Gr"}},
-        PressCase{"FrequencyUpWithHalfStep", [](WaveSettings& s) { s.step_f = 5; },
-                  [](Form1& f) { f.SpinButton4_SpinUp(3); }, {"Labelb(3)=0.5"}, {"Grph(3)", "Gr"}},
-        PressCase{"FrequencyDownToZero", [](WaveSettings& s) { s.freq[0] = 10; },
-                  [](Form1& f) { f.SpinButton4_SpinDown(0); }, {"Labelb(0)=0"}, {"Grph(0)", "Gr"}},
-        PressCase{"FrequencyDownBelowZeroRefused", [](WaveSettings& s) { s.freq[0] = 1; s.step_f = 2; },
-                  [](Form1& f) { f.SpinButton4_SpinDown(0); }, {}, {}},
-        PressCase{"SineSwitch", nothing, [](Form1& f) { f.switch_s_Click(1); }, {}, {"Grph(1)", "Gr"}},
-        PressCase{"CosineSwitchAlreadyInForce", nothing, [](Form1& f) { f.switch_c_Click(3); }, {},
+        PressCase{"AmplitudeUpFromZero",
+                  nothing,
+                  [](Form1& f) { f.SpinButton3_SpinUp(2); },
+                  {"Labela(2)=1"},
+                  {"Grph(2)", "Gr"}},
+        PressCase{"AmplitudeDownAtZeroRefused",
+                  nothing,
+                  [](Form1& f) { f.SpinButton3_SpinDown(0); },
+                  {},
+                  {}},
+        PressCase{"AmplitudeUpTakesFullStepBelowLimit",
+                  [](WaveSettings& s) { s.amp[1] = 95; },
+                  [](Form1& f) { f.SpinButton3_SpinUp(1); },
+                  {"Labela(1)=10.5"},
+                  {"Grph(1)", "Gr"}},
+        PressCase{"AmplitudeUpAtLimitRefused",
+                  [](WaveSettings& s) {
+                      s.amp[2] = 100;
+                      s.step_a = 1;
+                  },
+                  [](Form1& f) { f.SpinButton3_SpinUp(2); },
+                  {},
+                  {}},
+        PressCase{"AmplitudeDownFromAboveLimit",
+                  [](WaveSettings& s) { s.amp[1] = 105; },
+                  [](Form1& f) { f.SpinButton3_SpinDown(1); },
+                  {"Labela(1)=9.5"},
+                  {"Grph(1)", "Gr"}},
+        PressCase{"FrequencyUpWithHalfStep",
+                  [](WaveSettings& s) { s.step_f = 5; },
+                  [](Form1& f) { f.SpinButton4_SpinUp(3); },
+                  {"Labelb(3)=0.5"},
+                  {"Grph(3)", "Gr"}},
+        PressCase{"FrequencyDownToZero",
+                  [](WaveSettings& s) { s.freq[0] = 10; },
+                  [](Form1& f) { f.SpinButton4_SpinDown(0); },
+                  {"Labelb(0)=0"},
+                  {"Grph(0)", "Gr"}},
+        PressCase{"FrequencyDownBelowZeroRefused",
+                  [](WaveSettings& s) {
+                      s.freq[0] = 1;
+                      s.step_f = 2;
+                  },
+                  [](Form1& f) { f.SpinButton4_SpinDown(0); },
+                  {},
+                  {}},
+        PressCase{
+            "SineSwitch", nothing, [](Form1& f) { f.switch_s_Click(1); }, {}, {"Grph(1)", "Gr"}},
+        PressCase{"CosineSwitchAlreadyInForce",
+                  nothing,
+                  [](Form1& f) { f.switch_c_Click(3); },
+                  {},
                   {"Grph(3)", "Gr"}},
         PressCase{"StepOptionRedrawsNothing", nothing, [](Form1& f) { f.Option7_Click(); }, {}, {}},
-        PressCase{"SpanDownAtOneRefused", nothing, [](Form1& f) { f.SpinButton1_SpinDown(); }, {}, {}},
-        PressCase{"SpanUp", nothing, [](Form1& f) { f.SpinButton1_SpinUp(); },
-                  {"labelt=2", "value_t=2"}, {"Grph(0)", "Grph(1)", "Grph(2)", "Grph(3)", "Gr"}},
-        PressCase{"Reset", [](WaveSettings& s) { s.span_t = 7; },
-                  [](Form1& f) { f.Command1_Click(); }, {"labelt=1", "value_t=1"},
+        PressCase{
+            "SpanDownAtOneRefused", nothing, [](Form1& f) { f.SpinButton1_SpinDown(); }, {}, {}},
+        PressCase{"SpanUp",
+                  nothing,
+                  [](Form1& f) { f.SpinButton1_SpinUp(); },
+                  {"labelt=2", "value_t=2"},
+                  {"Grph(0)", "Grph(1)", "Grph(2)", "Grph(3)", "Gr"}},
+        PressCase{"Reset",
+                  [](WaveSettings& s) { s.span_t = 7; },
+                  [](Form1& f) { f.Command1_Click(); },
+                  {"labelt=1", "value_t=1"},
                   {"Grph(0)", "Grph(1)", "Grph(2)", "Grph(3)", "Gr"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
@@ -106,12 +148,17 @@ TEST(RefusedPress, RecordsNoOperationAndChangesNoField) {
 }
 
 TEST(StepOptions, EachSetsItsStepAndNothingElse) {
-    const std::vector<std::tuple<void (Form1::*)(), std::int16_t WaveSettings::*, std::int16_t>> rows{
-        {&Form1::Option1_Click, &WaveSettings::step_f, 10}, {&Form1::Option2_Click, &WaveSettings::step_f, 5},
-        {&Form1::Option3_Click, &WaveSettings::step_f, 2},  {&Form1::Option4_Click, &WaveSettings::step_f, 1},
-        {&Form1::Option5_Click, &WaveSettings::step_a, 10}, {&Form1::Option6_Click, &WaveSettings::step_a, 5},
-        {&Form1::Option7_Click, &WaveSettings::step_a, 2},  {&Form1::Option8_Click, &WaveSettings::step_a, 1},
-    };
+    const std::vector<std::tuple<void (Form1::*)(), std::int16_t WaveSettings::*, std::int16_t>>
+        rows{
+            {&Form1::Option1_Click, &WaveSettings::step_f, 10},
+            {&Form1::Option2_Click, &WaveSettings::step_f, 5},
+            {&Form1::Option3_Click, &WaveSettings::step_f, 2},
+            {&Form1::Option4_Click, &WaveSettings::step_f, 1},
+            {&Form1::Option5_Click, &WaveSettings::step_a, 10},
+            {&Form1::Option6_Click, &WaveSettings::step_a, 5},
+            {&Form1::Option7_Click, &WaveSettings::step_a, 2},
+            {&Form1::Option8_Click, &WaveSettings::step_a, 1},
+        };
     for (const auto& [handler, field, value] : rows) {
         auto f = RecordedForm::loaded();
         f->form.settings.step_a = 99;
@@ -178,9 +225,10 @@ TEST(TimeSpan, UpRescalesEveryPlotRightBeforeItsRedraw) {
             order.push_back(op.control + ".draw");
         }
     }
-    EXPECT_EQ(order, (std::vector<std::string>{"Grph(0).Scale", "Grph(0).draw", "Grph(1).Scale",
-                                               "Grph(1).draw", "Grph(2).Scale", "Grph(2).draw",
-                                               "Grph(3).Scale", "Grph(3).draw", "Gr.Scale", "Gr.draw"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"Grph(0).Scale", "Grph(0).draw", "Grph(1).Scale",
+                                        "Grph(1).draw", "Grph(2).Scale", "Grph(2).draw",
+                                        "Grph(3).Scale", "Grph(3).draw", "Gr.Scale", "Gr.draw"}));
     // One second line on the sum, at 1 second.
     std::vector<float> grid;
     for (const Op& op : f->ops_on("Gr")) {
@@ -199,7 +247,8 @@ TEST(TimeSpan, DownFromTwoReturnsToOneSecond) {
     EXPECT_EQ(f->form.settings.span_t, 1.0f);
     EXPECT_EQ(f->labelt.text, "1");
     const auto gr = f->ops_on("Gr");
-    const auto scale = std::find_if(gr.begin(), gr.end(), [](const Op& op) { return op.name == "Scale"; });
+    const auto scale =
+        std::find_if(gr.begin(), gr.end(), [](const Op& op) { return op.name == "Scale"; });
     ASSERT_NE(scale, gr.end());
     EXPECT_EQ(scale->args, (std::vector<float>{0, 20, 6.28318f, -20}));
 }

@@ -8,6 +8,8 @@
 #include <set>
 #include <vector>
 
+using namespace wave;
+
 namespace {
 
 // The window's client area, the container of the five bands.
@@ -155,7 +157,7 @@ TEST(LayoutTable, OnlyTheControlsThatShowTextHaveAFont) {
                                 row.kind == ControlKind::OptionButton ||
                                 row.kind == ControlKind::CommandButton ||
                                 (row.kind == ControlKind::Frame && !row.caption.empty());
-        EXPECT_EQ(row.font != FontId::None, shows_text) << object_name(row.ref);
+        EXPECT_EQ(row.font != FontId::NoFont, shows_text) << object_name(row.ref);
         if (row.kind == ControlKind::SpinButton) {
             EXPECT_FALSE(row.back || row.fore || row.transparent) << object_name(row.ref);
         }

@@ -6,6 +6,8 @@
 
 #include <array>
 
+namespace wave {
+
 // Controls that draw and show nothing, for a window whose logic is all that
 // matters: what it costs on its own, or what it would draw afresh.
 class NullPictureBox : public PictureBox {
@@ -71,3 +73,5 @@ struct NullForm {
         return c;
     }
 };
+
+} // namespace wave

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+using namespace wave;
+
 namespace {
 
 constexpr Colour kRed = 0x0000FF;

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using namespace wave;
+
 namespace {
 
 std::vector<Op> named(const std::vector<Op>& ops, const std::string& name) {
@@ -52,7 +54,8 @@ TEST_P(CurveOverSpan, SampleCountLastSampleAndSecondLines) {
         ASSERT_FALSE(lines.empty());
         const Op axis = lines.back();
         lines.pop_back();
-        EXPECT_EQ(axis.args, (std::vector<float>{0.0f, 0.0f, static_cast<float>(3.14159 * (2 * c.span)), 0.0f}));
+        EXPECT_EQ(axis.args, (std::vector<float>{
+                                 0.0f, 0.0f, static_cast<float>(3.14159 * (2 * c.span)), 0.0f}));
         std::vector<float> xs;
         for (const Op& l : lines) {
             EXPECT_EQ(l.args[0], l.args[2]);
@@ -91,11 +94,11 @@ TEST(ComponentCurve, ClearsBothPlotsThenGridAxisWaveInOrder) {
         os << f->log[k];
         head.push_back(os.str());
     }
-    EXPECT_EQ(head, (std::vector<std::string>{
-                        "Grph(2).DrawStyle 2", "Grph(2).ForeColor 65280",
-                        "Grph(2).Line 6.28318 10 6.28318 -10", "Grph(2).DrawStyle 0",
-                        "Grph(2).ForeColor 0", "Grph(2).Line 0 0 12.5664 0",
-                        "Grph(2).ForeColor 255"}));
+    EXPECT_EQ(head,
+              (std::vector<std::string>{"Grph(2).DrawStyle 2", "Grph(2).ForeColor 65280",
+                                        "Grph(2).Line 6.28318 10 6.28318 -10",
+                                        "Grph(2).DrawStyle 0", "Grph(2).ForeColor 0",
+                                        "Grph(2).Line 0 0 12.5664 0", "Grph(2).ForeColor 255"}));
 }
 
 TEST(SumCurve, NeverClearsAndLeavesBlueSolidPen) {
@@ -122,8 +125,8 @@ struct WaveCase {
     std::int16_t amp;
     float freq; // tenths
     bool cosine;
-    double x;   // where to look
-    double y;   // expected value there
+    double x; // where to look
+    double y; // expected value there
 };
 
 class ComponentWave : public testing::TestWithParam<WaveCase> {};

@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+using namespace wave;
+
 // Long random sequences of every press, checked after each one: the record
 // stays within its limits, every label shows its value, and every plot holds
 // exactly what drawing it afresh from the record gives.

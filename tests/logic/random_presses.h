@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+namespace wave {
+
 // A seeded stream of the learner's presses, weighted per event, that can
 // tell which presses led up to where it stands.
 class RandomPresses {
@@ -83,3 +85,5 @@ inline double near_limits(const FormEvent& e) {
     const std::string c = e.control;
     return c == "SpinButton3" || c == "SpinButton4" ? 4.0 : 1.0;
 }
+
+} // namespace wave

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "settings/wave_settings.h"
+#include "form/wave_settings.h"
 #include "ui/number_text.h"
 
 #include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
+
+namespace wave {
 
 // What must hold of the settings after any sequence of presses, and the text
 // every value label must then show. Shared by the logic and window tests.
@@ -75,3 +77,5 @@ inline std::vector<LabelText> expected_labels(const WaveSettings& s) {
     out.push_back({"value_t", number_text(s.span_t)});
     return out;
 }
+
+} // namespace wave

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace wave {
+
 // A stand-in for the window's controls that writes down every operation, in
 // order, so tests can read back exactly what the logic did.
 
@@ -167,3 +169,5 @@ private:
         return c;
     }
 };
+
+} // namespace wave

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using namespace wave;
+
 namespace {
 
 std::vector<std::string> controls_of(const std::vector<Op>& log, const std::string& op_name) {

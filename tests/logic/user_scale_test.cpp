@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace wave;
+
 namespace {
 
 // A component plot: 301 x 69 pixels, x 0..6.28318, y +10 (top) .. -10 (bottom).
@@ -23,8 +25,7 @@ TEST_P(UserScaleToPixel, Maps) {
 
 INSTANTIATE_TEST_SUITE_P(
     Points, UserScaleToPixel,
-    testing::Values(MapCase{"TopLeft", 0, 10, {0, 0}},
-                    MapCase{"AxisOnTheMiddleRow", 0, 0, {0, 34}},
+    testing::Values(MapCase{"TopLeft", 0, 10, {0, 0}}, MapCase{"AxisOnTheMiddleRow", 0, 0, {0, 34}},
                     // The far edges belong to the last column and row, not beyond.
                     MapCase{"BottomRightEdge", 6.28318, -10, {300, 68}},
                     MapCase{"OneSecondOfThreeIsAThird", 6.28318 / 3, 0, {100, 34}},

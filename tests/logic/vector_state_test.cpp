@@ -8,6 +8,8 @@
 #include <cpuid.h>
 #include <immintrin.h>
 
+using namespace wave;
+
 namespace {
 
 // XGETBV with ECX = 1 reads which state components are in use; bit 2 is the

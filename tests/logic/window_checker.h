@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+namespace wave {
+
 // Checks a recorded window after each press: the record is sound, every
 // label shows its value, and every plot holds exactly its scale and what a
 // second window drawing afresh from the record draws.
@@ -257,3 +259,5 @@ private:
 };
 
 } // namespace window_check
+
+} // namespace wave

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "form/form1.h"
+#include "qt/main_window.h"
+#include "qt/spin_button.h"
 #include "ui/accessible_names.h"
 #include "ui/layout.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/spin_button.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +16,9 @@
 #include <memory>
 #include <ostream>
 #include <string>
+
+using namespace wave;
+using namespace desktop;
 
 namespace {
 
@@ -81,11 +84,13 @@ INSTANTIATE_TEST_SUITE_P(
     Accessibility, WhatAListenerHears,
     testing::Values(Heard{"SpinButton3(0)", "Amplitude of wave A, up/down"},
                     Heard{"SpinButton4(2)", "Frequency of wave C, up/down"},
-                    Heard{"SpinButton1", "Time span, up/down"}, Heard{"Option6", "Step of amplitude 0.5"},
-                    Heard{"Option4", "Step of frequency 0.1"}, Heard{"switch_c(0)", "Wave A: cosine"},
-                    Heard{"switch_s(1)", "Wave B: sine"}, Heard{"Grph(0)", "Wave A"},
-                    Heard{"Grph(3)", "Wave D"}, Heard{"Gr", "Synthesized wave E"},
-                    Heard{"Command1", "Reset time span"}, Heard{"Labela(0)", "Amplitude of wave A"},
+                    Heard{"SpinButton1", "Time span, up/down"},
+                    Heard{"Option6", "Step of amplitude 0.5"},
+                    Heard{"Option4", "Step of frequency 0.1"},
+                    Heard{"switch_c(0)", "Wave A: cosine"}, Heard{"switch_s(1)", "Wave B: sine"},
+                    Heard{"Grph(0)", "Wave A"}, Heard{"Grph(3)", "Wave D"},
+                    Heard{"Gr", "Synthesized wave E"}, Heard{"Command1", "Reset time span"},
+                    Heard{"Labela(0)", "Amplitude of wave A"},
                     Heard{"Labelb(3)", "Frequency of wave D"}, Heard{"labelt", "Time span"},
                     Heard{"Frame5", "Band A"}, Heard{"Frame_a", "Panel of wave A"},
                     Heard{"Form1", "Panel of wave B"}),
@@ -121,8 +126,10 @@ TEST_P(ValueLabels, OfferTheirCurrentTextAsValue) {
 
     EXPECT_EQ(label->text().toStdString(), c.value);
     EXPECT_EQ(spoken(label, QAccessible::Value), c.value);
-    EXPECT_EQ(spoken(label, QAccessible::Description), c.value) << "what the accessibility bus carries";
-    EXPECT_EQ(spoken(label, QAccessible::Name), name_before) << "the name says what, the value how much";
+    EXPECT_EQ(spoken(label, QAccessible::Description), c.value)
+        << "what the accessibility bus carries";
+    EXPECT_EQ(spoken(label, QAccessible::Name), name_before)
+        << "the name says what, the value how much";
 }
 
 SpinButton* spin(MainWindow& w, const char* name) {
@@ -131,25 +138,28 @@ SpinButton* spin(MainWindow& w, const char* name) {
 
 INSTANTIATE_TEST_SUITE_P(
     Accessibility, ValueLabels,
-    testing::Values(
-        ValueCase{"AmplitudeAfterUp", [](MainWindow& w) { emit spin(w, "SpinButton3(1)")->SpinUp(); }, "Labela(1)",
-                  "1"},
-        ValueCase{"FrequencyAfterHalfSteps",
-                  [](MainWindow& w) {
-                      w.form().Option2_Click();
-                      emit spin(w, "SpinButton4(3)")->SpinUp();
-                      emit spin(w, "SpinButton4(3)")->SpinUp();
-                      emit spin(w, "SpinButton4(3)")->SpinUp();
-                  },
-                  "Labelb(3)", "1.5"},
-        ValueCase{"SpanAfterUp", [](MainWindow& w) { emit spin(w, "SpinButton1")->SpinUp(); }, "labelt", "2"},
-        ValueCase{"SpanOnThePlot", [](MainWindow& w) { w.form().SpinButton1_SpinUp(); }, "value_t", "2"},
-        ValueCase{"SpanAfterReset",
-                  [](MainWindow& w) {
-                      w.form().SpinButton1_SpinUp();
-                      w.form().Command1_Click();
-                  },
-                  "labelt", "1"}),
+    testing::Values(ValueCase{"AmplitudeAfterUp",
+                              [](MainWindow& w) { emit spin(w, "SpinButton3(1)")->SpinUp(); },
+                              "Labela(1)", "1"},
+                    ValueCase{"FrequencyAfterHalfSteps",
+                              [](MainWindow& w) {
+                                  w.form().Option2_Click();
+                                  emit spin(w, "SpinButton4(3)")->SpinUp();
+                                  emit spin(w, "SpinButton4(3)")->SpinUp();
+                                  emit spin(w, "SpinButton4(3)")->SpinUp();
+                              },
+                              "Labelb(3)", "1.5"},
+                    ValueCase{"SpanAfterUp",
+                              [](MainWindow& w) { emit spin(w, "SpinButton1")->SpinUp(); },
+                              "labelt", "2"},
+                    ValueCase{"SpanOnThePlot", [](MainWindow& w) { w.form().SpinButton1_SpinUp(); },
+                              "value_t", "2"},
+                    ValueCase{"SpanAfterReset",
+                              [](MainWindow& w) {
+                                  w.form().SpinButton1_SpinUp();
+                                  w.form().Command1_Click();
+                              },
+                              "labelt", "1"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct RoleCase {
@@ -165,7 +175,8 @@ class Roles : public testing::TestWithParam<RoleCase> {};
 
 TEST_P(Roles, TellWhatKindOfControlItIs) {
     MainWindow w;
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(child(w, GetParam().control));
+    QAccessibleInterface* iface =
+        QAccessible::queryAccessibleInterface(child(w, GetParam().control));
     ASSERT_NE(iface, nullptr);
     EXPECT_EQ(iface->role(), GetParam().role);
 }
@@ -173,7 +184,8 @@ TEST_P(Roles, TellWhatKindOfControlItIs) {
 INSTANTIATE_TEST_SUITE_P(Accessibility, Roles,
                          testing::Values(RoleCase{"SpinButton3(0)", QAccessible::SpinBox},
                                          RoleCase{"SpinButton1", QAccessible::SpinBox},
-                                         RoleCase{"Grph(2)", QAccessible::Chart}, RoleCase{"Gr", QAccessible::Chart},
+                                         RoleCase{"Grph(2)", QAccessible::Chart},
+                                         RoleCase{"Gr", QAccessible::Chart},
                                          RoleCase{"Labela(1)", QAccessible::StaticText},
                                          RoleCase{"switch_s(0)", QAccessible::RadioButton},
                                          RoleCase{"Command1", QAccessible::Button}),

@@ -3,15 +3,18 @@
 #include "logic/form_events.h"
 #include "logic/record_invariants.h"
 #include "plot/plot_parts.h"
+#include "qt/main_window.h"
+#include "qt/picture_box_widget.h"
 #include "ui/fresh_window.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/picture_box_widget.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <memory>
 #include <string>
+
+using namespace wave;
+using namespace desktop;
 
 // The real plots at spans and frequencies far past what a learner clicks
 // to: every press still leaves each kept image as a fresh window draws it,

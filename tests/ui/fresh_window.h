@@ -2,8 +2,12 @@
 #pragma once
 
 #include "form/form1.h"
-#include "settings/wave_settings.h"
-#include "ui/qt/main_window.h"
+#include "form/wave_settings.h"
+#include "qt/main_window.h"
+
+namespace desktop {
+
+using namespace wave;
 
 // Brings a window's record to the given one and has every plot drawn anew
 // from it: one span press from the neighbouring second rescales and redraws
@@ -19,3 +23,5 @@ inline void redraw_from(MainWindow& window, const WaveSettings& s) {
         form.SpinButton1_SpinDown();
     }
 }
+
+} // namespace desktop

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form/form1.h"
+#include "qt/main_window.h"
 #include "ui/layout.h"
-#include "ui/qt/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,9 @@
 #include <string>
 #include <vector>
 
+using namespace wave;
+using namespace desktop;
+
 namespace {
 
 // The controls that take the focus, in the layout's tab order; labels and
@@ -29,7 +32,8 @@ std::vector<const ControlRow*> focus_order() {
             order.push_back(&entry);
         }
     }
-    std::sort(order.begin(), order.end(), [](const auto* a, const auto* b) { return a->tab < b->tab; });
+    std::sort(order.begin(), order.end(),
+              [](const auto* a, const auto* b) { return a->tab < b->tab; });
     return order;
 }
 
@@ -149,12 +153,13 @@ TEST_P(ArrowsInAGroup, MoveTheSelectionAndRaiseItsClick) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keyboard, ArrowsInAGroup,
-    testing::Values(ArrowCase{"CosineToSine", "switch_c(0)", 1, "switch_s(0)",
-                              [](const WaveSettings& s) { return s.is_cos[0] == 0 && s.is_cos[1] == -1; }},
-                    ArrowCase{"AmplitudeStepToHalf", "Option5", 1, "Option6",
-                              [](const WaveSettings& s) { return s.step_a == 5 && s.step_f == 10; }},
-                    ArrowCase{"FrequencyStepToTenth", "Option1", 3, "Option4",
-                              [](const WaveSettings& s) { return s.step_f == 1 && s.step_a == 10; }}),
+    testing::Values(
+        ArrowCase{"CosineToSine", "switch_c(0)", 1, "switch_s(0)",
+                  [](const WaveSettings& s) { return s.is_cos[0] == 0 && s.is_cos[1] == -1; }},
+        ArrowCase{"AmplitudeStepToHalf", "Option5", 1, "Option6",
+                  [](const WaveSettings& s) { return s.step_a == 5 && s.step_f == 10; }},
+        ArrowCase{"FrequencyStepToTenth", "Option1", 3, "Option4",
+                  [](const WaveSettings& s) { return s.step_f == 1 && s.step_a == 10; }}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct SpinKeyCase {
@@ -187,14 +192,24 @@ TEST_P(SpinKeys, ChangeTheValueOfTheFocusedSpinner) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keyboard, SpinKeys,
-    testing::Values(SpinKeyCase{"AmplitudeUp", "SpinButton3(1)", {Qt::Key_Up}, 0, "Labela(1)", "1"},
-                    SpinKeyCase{"AmplitudeUpUpDown", "SpinButton3(3)", {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down}, 0,
-                                "Labela(3)", "1"},
-                    SpinKeyCase{"AmplitudeDownAtZeroRefused", "SpinButton3(2)", {Qt::Key_Down}, 0, "Labela(2)", "0"},
-                    SpinKeyCase{"FrequencyHeld", "SpinButton4(0)", {Qt::Key_Up}, 3, "Labelb(0)", "4"},
-                    SpinKeyCase{"SpanUp", "SpinButton1", {Qt::Key_Up}, 0, "labelt", "2"},
-                    SpinKeyCase{"OtherKeysChangeNothing", "SpinButton3(0)", {Qt::Key_Left, Qt::Key_A}, 0,
-                                "Labela(0)", "0"}),
+    testing::Values(
+        SpinKeyCase{"AmplitudeUp", "SpinButton3(1)", {Qt::Key_Up}, 0, "Labela(1)", "1"},
+        SpinKeyCase{"AmplitudeUpUpDown",
+                    "SpinButton3(3)",
+                    {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down},
+                    0,
+                    "Labela(3)",
+                    "1"},
+        SpinKeyCase{
+            "AmplitudeDownAtZeroRefused", "SpinButton3(2)", {Qt::Key_Down}, 0, "Labela(2)", "0"},
+        SpinKeyCase{"FrequencyHeld", "SpinButton4(0)", {Qt::Key_Up}, 3, "Labelb(0)", "4"},
+        SpinKeyCase{"SpanUp", "SpinButton1", {Qt::Key_Up}, 0, "labelt", "2"},
+        SpinKeyCase{"OtherKeysChangeNothing",
+                    "SpinButton3(0)",
+                    {Qt::Key_Left, Qt::Key_A},
+                    0,
+                    "Labela(0)",
+                    "0"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct SpaceCase {
@@ -219,10 +234,12 @@ TEST_P(SpaceOnAnOption, SelectsItAndRaisesItsClick) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keyboard, SpaceOnAnOption,
-    testing::Values(SpaceCase{"Sine", "switch_s(0)", [](const WaveSettings& s) { return s.is_cos[0] == 0; }},
-                    SpaceCase{"CosineAgain", "switch_c(2)", [](const WaveSettings& s) { return s.is_cos[2] == -1; }},
-                    SpaceCase{"AmplitudeStep", "Option7", [](const WaveSettings& s) { return s.step_a == 2; }},
-                    SpaceCase{"FrequencyStep", "Option3", [](const WaveSettings& s) { return s.step_f == 2; }}),
+    testing::Values(
+        SpaceCase{"Sine", "switch_s(0)", [](const WaveSettings& s) { return s.is_cos[0] == 0; }},
+        SpaceCase{"CosineAgain", "switch_c(2)",
+                  [](const WaveSettings& s) { return s.is_cos[2] == -1; }},
+        SpaceCase{"AmplitudeStep", "Option7", [](const WaveSettings& s) { return s.step_a == 2; }},
+        SpaceCase{"FrequencyStep", "Option3", [](const WaveSettings& s) { return s.step_f == 2; }}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct ResetKey {
@@ -248,7 +265,8 @@ TEST_P(ResetByKey, SetsTheSpanBackToOneSecond) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keyboard, ResetByKey,
-                         testing::Values(ResetKey{"Space", Qt::Key_Space}, ResetKey{"Return", Qt::Key_Return},
+                         testing::Values(ResetKey{"Space", Qt::Key_Space},
+                                         ResetKey{"Return", Qt::Key_Return},
                                          ResetKey{"Enter", Qt::Key_Enter}),
                          [](const auto& row) { return std::string(row.param.name); });
 
@@ -265,8 +283,9 @@ TEST_P(FocusIndicator, ShowsOnTheFocusedControl) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keyboard, FocusIndicator,
-                         testing::Values("Command1", "switch_c(0)", "switch_s(1)", "Option1", "Option5",
-                                         "SpinButton3(0)", "SpinButton1", "Grph(0)", "Gr"),
+                         testing::Values("Command1", "switch_c(0)", "switch_s(1)", "Option1",
+                                         "Option5", "SpinButton3(0)", "SpinButton1", "Grph(0)",
+                                         "Gr"),
                          [](const auto& row) {
                              std::string name = row.param;
                              std::erase(name, ')');

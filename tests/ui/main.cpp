@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/startup.h"
+#include "qt/startup.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+
+using namespace desktop;
 
 int main(int argc, char** argv) {
     // Widget tests run without a display.

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+using namespace wave;
+using namespace desktop;
+
 namespace {
 
 struct GroupRow {

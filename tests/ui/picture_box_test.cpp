@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/picture_box_widget.h"
+#include "qt/picture_box_widget.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,9 @@
 #include <QTest>
 
 #include <memory>
+
+using namespace wave;
+using namespace desktop;
 
 namespace {
 

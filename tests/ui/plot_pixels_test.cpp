@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "qt/colour.h"
 #include "ui/pixel_lines.h"
 #include "ui/plot_surface.h"
-#include "ui/qt/colour.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,9 @@
 #include <ostream>
 #include <random>
 #include <vector>
+
+using namespace wave;
+using namespace desktop;
 
 namespace {
 

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/main_window.h"
-#include "ui/qt/program_icon.h"
+#include "qt/main_window.h"
+#include "qt/program_icon.h"
 
 #include <gtest/gtest.h>
 
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+
+using namespace wave;
+using namespace desktop;
 
 namespace {
 

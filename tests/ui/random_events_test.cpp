@@ -2,10 +2,10 @@
 #include "form/form1.h"
 #include "logic/random_presses.h"
 #include "logic/record_invariants.h"
+#include "qt/main_window.h"
+#include "qt/picture_box_widget.h"
+#include "qt/spin_button.h"
 #include "ui/fresh_window.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/picture_box_widget.h"
-#include "ui/qt/spin_button.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,9 @@
 #include <memory>
 #include <sstream>
 #include <string>
+
+using namespace wave;
+using namespace desktop;
 
 // Random presses on the real window, through its controls' signals, checked
 // after each: the record, every label, every option's selection, and every

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form/form1.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/picture_box_widget.h"
+#include "qt/main_window.h"
+#include "qt/picture_box_widget.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,12 @@
 
 #include <cmath>
 #include <memory>
-#include <set>
 #include <ostream>
+#include <set>
 #include <string>
+
+using namespace wave;
+using namespace desktop;
 
 // Run once as is and once more by ctest with QT_SCALE_FACTOR=2 (the suite
 // ScreenScale* only): the plots must stay sharp at any scale.
@@ -31,7 +34,8 @@ double requested_scale() {
 // The plot's drawing area as it reaches the screen, in device pixels.
 QImage on_screen(PictureBoxWidget& plot) {
     const QImage grabbed = plot.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const int border = static_cast<int>(std::lround(PictureBoxWidget::kBorder * plot.devicePixelRatioF()));
+    const int border =
+        static_cast<int>(std::lround(PictureBoxWidget::kBorder * plot.devicePixelRatioF()));
     const QSize area = plot.image().size();
     QImage inside = grabbed.copy(QRect(QPoint(border, border), area));
     inside.setDevicePixelRatio(1);
@@ -100,12 +104,14 @@ TEST_P(ScreenScaleLines, AHorizontalLineIsCrispOnScreen) {
         for (int x = 0; x < screen.width(); ++x) {
             const QRgb pixel = screen.pixel(x, row);
             ASSERT_TRUE(pixel == kWhite || pixel == c.rgb)
-                << "row " << row << " column " << x << " is neither background nor line: " << std::hex << pixel;
+                << "row " << row << " column " << x
+                << " is neither background nor line: " << std::hex << pixel;
             line += pixel == c.rgb ? 1 : 0;
         }
         if (line > 0) {
             ++line_rows;
-            const int expected = c.style == LineStyle::Solid ? screen.width() : (screen.width() + 1) / 2;
+            const int expected =
+                c.style == LineStyle::Solid ? screen.width() : (screen.width() + 1) / 2;
             EXPECT_NEAR(line, expected, 1) << "row " << row;
         }
     }

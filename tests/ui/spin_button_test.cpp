@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/spin_button.h"
+#include "qt/spin_button.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
+
+using namespace desktop;
 
 namespace {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "qt/value_label.h"
 #include "ui/number_text.h"
-#include "ui/qt/value_label.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,9 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+using namespace wave;
+using namespace desktop;
 
 namespace {
 

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/qt/main_window.h"
+#include "qt/main_window.h"
 
 #include <gtest/gtest.h>
 
 #include <QTest>
 
 #include <memory>
+
+namespace desktop {
+
+using namespace wave;
 
 // The real window, shown (offscreen), as the learner first sees it.
 class WindowTest : public testing::Test {
@@ -31,3 +35,5 @@ protected:
 
     std::unique_ptr<MainWindow> window;
 };
+
+} // namespace desktop

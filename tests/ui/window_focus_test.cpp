@@ -10,6 +10,9 @@
 #include <utility>
 #include <vector>
 
+using namespace wave;
+using namespace desktop;
+
 namespace {
 
 bool takes_focus(ControlKind kind) {

@@ -6,6 +6,9 @@
 #include <ostream>
 #include <string>
 
+using namespace wave;
+using namespace desktop;
+
 namespace {
 
 // The faces the layout names are rarely installed; these are what the

@@ -6,6 +6,9 @@
 #include <ostream>
 #include <string>
 
+using namespace wave;
+using namespace desktop;
+
 namespace {
 
 // Where the learner finds each control, in client pixels: twips / 15, each

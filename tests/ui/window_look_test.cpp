@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window_fixture.h"
 
-#include "ui/qt/picture_box_widget.h"
+#include "qt/picture_box_widget.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -12,6 +12,9 @@
 
 #include <ostream>
 #include <string>
+
+using namespace wave;
+using namespace desktop;
 
 namespace {
 

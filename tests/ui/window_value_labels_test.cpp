@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "window_fixture.h"
 
+#include "qt/value_label.h"
 #include "ui/number_text.h"
-#include "ui/qt/value_label.h"
 
 #include <QFontMetricsF>
 
 #include <ostream>
 #include <string>
 #include <vector>
+
+using namespace wave;
+using namespace desktop;
 
 namespace {
 

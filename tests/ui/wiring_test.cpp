@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form/form1.h"
-#include "ui/qt/main_window.h"
-#include "ui/qt/spin_button.h"
+#include "qt/main_window.h"
+#include "qt/spin_button.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,9 @@
 #include <QWindow>
 
 #include <functional>
+
+using namespace wave;
+using namespace desktop;
 
 namespace {
 

@@ -7,9 +7,9 @@
 //     NAME+ / NAME-   the upper / lower arrow of spinner NAME, e.g. SpinButton3(0)+
 //     NAME            clicks the option button or command button NAME
 //     @STATE          writes DIR/STATE.PLOT.pam (RGBA) for the five plots
-#include "ui/qt/main_window.h"
-#include "ui/qt/picture_box_widget.h"
-#include "ui/qt/spin_button.h"
+#include "qt/main_window.h"
+#include "qt/picture_box_widget.h"
+#include "qt/spin_button.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,6 +18,9 @@
 
 #include <cstdio>
 #include <string>
+
+using namespace wave;
+using namespace desktop;
 
 namespace {
 

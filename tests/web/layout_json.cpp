@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+using namespace wave;
+
 namespace {
 
 const char* kind_name(ControlKind kind) {

@@ -156,7 +156,7 @@ test('crisp at every devicePixelRatio: a device pixel for each canvas pixel, onl
           await page.waitForFunction((r) => devicePixelRatio === r, changeTo.ratio);
           // Let the page's event come; a page that never redraws fails below.
           await page.waitForFunction((r) => [...document.querySelectorAll('canvas')].every((c) =>
-            c.width === Math.round(c.getBoundingClientRect().width * r)), changeTo.ratio, { timeout: 3000 }).catch(() => {});
+            c.width === Math.round(c.getBoundingClientRect().width * r)), changeTo.ratio, { timeout: 15000 }).catch(() => {});
         }
         const now = changeTo?.ratio ?? ratio;
         const scale = await page.evaluate(() => document.getElementById('app').getBoundingClientRect().width) / web.APP_WIDTH;

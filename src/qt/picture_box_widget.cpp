@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/picture_box_widget.h"
+#include "qt/picture_box_widget.h"
 
 #include <QFocusEvent>
 #include <QPaintEvent>
@@ -7,6 +7,10 @@
 
 #include <algorithm>
 #include <cmath>
+
+namespace desktop {
+
+using namespace wave;
 
 PictureBoxWidget::PictureBoxWidget(Colour background, QWidget* parent)
     : QWidget(parent), surface_(background) {
@@ -135,3 +139,5 @@ void PictureBoxWidget::focusOutEvent(QFocusEvent* event) {
     keyboardFocus_ = false;
     QWidget::focusOutEvent(event);
 }
+
+} // namespace desktop

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/accessibility.h"
+#include "qt/accessibility.h"
 
-#include "ui/qt/picture_box_widget.h"
-#include "ui/qt/spin_button.h"
-#include "ui/qt/value_label.h"
+#include "qt/picture_box_widget.h"
+#include "qt/spin_button.h"
+#include "qt/value_label.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QWidget>
+
+namespace desktop {
+
+using namespace wave;
 
 namespace {
 
@@ -59,3 +63,5 @@ QAccessibleInterface* own_widget_interface(const QString& class_name, QObject* o
 void install_accessible_interfaces() {
     QAccessible::installFactory(own_widget_interface);
 }
+
+} // namespace desktop

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/fonts.h"
+#include "qt/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>
 
 #include <array>
+#include <cstdio>
+
+namespace desktop {
+
+using namespace wave;
 
 namespace {
 
@@ -52,7 +57,47 @@ QFont make_font(const QString& family, int pixels, bool bold, bool italic) {
     return font;
 }
 
+bool has_any(const NamedFace& face, const QStringList& known) {
+    if (known.contains(QString::fromUtf8(face.name), Qt::CaseInsensitive)) {
+        return true;
+    }
+    for (const char* standin : face.standins) {
+        if (standin != nullptr && known.contains(QString::fromUtf8(standin), Qt::CaseInsensitive)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
+
+void warn_of_missing_fonts() {
+    const QStringList known = QFontDatabase::families();
+    QStringList missing;
+    for (const NamedFace& face : kNamedFaces) {
+        if (!has_any(face, known)) {
+            QString alternatives = QString::fromUtf8(face.name);
+            for (const char* standin : face.standins) {
+                if (standin != nullptr) {
+                    alternatives += QStringLiteral(" or ") + QString::fromUtf8(standin);
+                }
+            }
+            missing.append(alternatives);
+        }
+    }
+    if (missing.isEmpty()) {
+        return;
+    }
+    // Without them Qt draws in whatever face is left, or in none at all.
+    const QString what =
+        known.isEmpty() ? QStringLiteral("no fonts at all were found")
+                        : QStringLiteral("fonts not found: ") + missing.join(QStringLiteral("; "));
+    std::fprintf(
+        stderr,
+        "wave-synthesis: warning: %s; the window's text may show in another face or not at all "
+        "(Debian: apt-get install fonts-liberation fonts-ipafont-gothic)\n",
+        what.toUtf8().constData());
+}
 
 void register_font_substitutes() {
     for (const NamedFace& face : kNamedFaces) {
@@ -82,8 +127,10 @@ QFont font_for(FontId id) {
         return make_font(gothicP, 13, false, false);
     case FontId::GothicBold:
         return make_font(gothic, 13, true, false);
-    case FontId::None:
+    case FontId::NoFont:
         break;
     }
     return {};
 }
+
+} // namespace desktop

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/open_application.h"
+#include "qt/open_application.h"
 
 #include <QApplication>
 #include <QByteArray>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QRegularExpression>
 #include <QString>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+namespace desktop {
 
 namespace {
 
@@ -43,9 +46,47 @@ std::string where() {
     return out;
 }
 
-[[noreturn]] void no_platform() {
-    const std::string line = "wave-synthesis: cannot open a window, no display could be reached (" +
-                             where() + "); to run without a screen use: xvfb-run wave-synthesis\n";
+// What Qt said of the platform plugins it tried, read from its own messages.
+struct PlatformTried {
+    QString name;
+    bool missing = false;
+    QString available;
+};
+PlatformTried tried;
+
+void note_platform(const QString& text) {
+    static const QRegularExpression named(QStringLiteral("Qt platform plugin \"([^\"]*)\""));
+    static const QRegularExpression listed(
+        QStringLiteral("Available platform plugins are: ([^.\n]*)"));
+    if (const auto m = named.match(text); m.hasMatch()) {
+        tried.name = m.captured(1);
+        tried.missing = text.contains(QLatin1String("Could not find"));
+    }
+    if (const auto m = listed.match(text); m.hasMatch()) {
+        tried.available = m.captured(1);
+    }
+}
+
+[[noreturn]] void no_platform(const QString& fatal) {
+    note_platform(fatal);
+    const char* asked = std::getenv("QT_QPA_PLATFORM");
+    const std::string name = !tried.name.isEmpty()                ? tried.name.toStdString()
+                             : asked != nullptr && *asked != '\0' ? asked
+                                                                  : "xcb";
+    std::string line = "wave-synthesis: cannot open a window";
+    if (tried.missing) {
+        // No server can help a plugin that is not there.
+        line += ": Qt has no platform plugin \"" + name + "\" (" + where() + ")";
+        if (!tried.available.isEmpty()) {
+            line += "; the platforms it has: " + tried.available.toStdString();
+        }
+    } else if (name == "xcb") {
+        line += " on the X11 platform \"xcb\", no display could be reached (" + where() +
+                "); to run without a screen use: xvfb-run wave-synthesis";
+    } else {
+        line += " on the platform \"" + name + "\" (" + where() + ")";
+    }
+    line += "\n";
     std::fputs(line.c_str(), stderr);
     std::fflush(stderr);
     // Qt is half started: nothing of it may run on the way out.
@@ -70,9 +111,10 @@ void hold(QtMsgType type, const QMessageLogContext& context, const QString& text
     // Qt's last word before it aborts, when no platform plugin could open:
     // X11 without a server, Wayland without a compositor, or no such plugin.
     if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
-        no_platform();
+        no_platform(text);
     }
     const QMutexLocker locker(&held_lock);
+    note_platform(text);
     held.push_back({type, context.file, context.line, context.function, context.category, text});
     if (type == QtFatalMsg) {
         // Not ours to explain: everything held goes out before Qt aborts.
@@ -90,3 +132,5 @@ std::unique_ptr<QApplication> open_application(int& argc, char** argv) {
     pass_on_held();
     return app;
 }
+
+} // namespace desktop

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+namespace wave {
+
 // Everything the window knows about its waves. Amplitudes, frequencies and
 // steps are whole numbers of tenths; index 4 of each array is never used.
 struct WaveSettings {
@@ -23,3 +25,5 @@ struct WaveSettings {
 // defines macros of those names.
 inline constexpr std::int16_t VbTrue = -1;
 inline constexpr std::int16_t VbFalse = 0;
+
+} // namespace wave

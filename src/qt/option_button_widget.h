@@ -5,9 +5,11 @@
 
 #include <QRadioButton>
 
+namespace desktop {
+
 // Buttons with the same parent widget exclude each other (Qt's auto-exclusive
 // radio buttons), which is what a frame's group needs.
-class OptionButtonWidget : public QRadioButton, public OptionButton {
+class OptionButtonWidget : public QRadioButton, public wave::OptionButton {
     Q_OBJECT
 
 public:
@@ -16,3 +18,5 @@ public:
     // Selecting by program raises no click: only the learner's choices do.
     void Value(bool selected) override { setChecked(selected); }
 };
+
+} // namespace desktop

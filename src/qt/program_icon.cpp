@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/program_icon.h"
+#include "qt/program_icon.h"
 
 #include <QIcon>
 #include <QString>
 
 #include <array>
+
+namespace desktop {
 
 QIcon program_icon() {
     QIcon icon;
@@ -16,3 +18,5 @@ QIcon program_icon() {
     }
     return icon;
 }
+
+} // namespace desktop

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/window_builder.h"
+#include "qt/window_builder.h"
 
+#include "qt/colour.h"
+#include "qt/fonts.h"
+#include "qt/option_button_widget.h"
+#include "qt/picture_box_widget.h"
+#include "qt/spin_button.h"
+#include "qt/value_label.h"
 #include "ui/accessible_names.h"
 #include "ui/layout.h"
-#include "ui/qt/colour.h"
-#include "ui/qt/fonts.h"
-#include "ui/qt/option_button_widget.h"
-#include "ui/qt/picture_box_widget.h"
-#include "ui/qt/spin_button.h"
-#include "ui/qt/value_label.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -24,6 +24,10 @@
 #include <map>
 #include <string>
 #include <vector>
+
+namespace desktop {
+
+using namespace wave;
 
 namespace {
 
@@ -153,7 +157,7 @@ void build_window_controls(QWidget& window) {
     // nothing on screen would use.
     window.setFont(font_for(FontId::Times));
     for (const auto& [entry, widget] : made) {
-        if (entry->font != FontId::None) {
+        if (entry->font != FontId::NoFont) {
             widget->setFont(font_for(entry->font));
         }
         set_caption(*widget, *entry);
@@ -165,3 +169,5 @@ void build_window_controls(QWidget& window) {
         QWidget::setTabOrder(focus_order[i - 1].second, focus_order[i].second);
     }
 }
+
+} // namespace desktop

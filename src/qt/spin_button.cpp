@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/spin_button.h"
+#include "qt/spin_button.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QStyleOption>
 #include <QWindow>
+
+namespace desktop {
 
 namespace {
 
@@ -138,3 +140,5 @@ void SpinButton::paintEvent(QPaintEvent* /*event*/) {
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }
+
+} // namespace desktop

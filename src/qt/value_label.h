@@ -9,10 +9,12 @@
 
 #include <string>
 
+namespace desktop {
+
 // A label of fixed size whose whole text always shows: clipped, a
 // right-aligned "10.5" would read ".5". A text too wide for the label is
 // condensed, and only then made smaller; a text that fits keeps the font as set.
-class ValueLabel : public QLabel, public Label {
+class ValueLabel : public QLabel, public wave::Label {
     Q_OBJECT
 
 public:
@@ -40,3 +42,5 @@ private:
     mutable int fitRoom_ = -1;
     mutable QFont fitted_;
 };
+
+} // namespace desktop

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/text_locale.h"
+#include "qt/text_locale.h"
 
 #include <langinfo.h>
 
 #include <clocale>
 #include <cstring>
 #include <initializer_list>
+
+namespace desktop {
 
 void use_utf8_character_type() {
     const char* codeset = nl_langinfo(CODESET);
@@ -18,3 +20,5 @@ void use_utf8_character_type() {
         }
     }
 }
+
+} // namespace desktop

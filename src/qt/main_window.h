@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/qt/window_geometry.h"
+#include "qt/window_geometry.h"
 
 #include <QWidget>
 
 #include <memory>
 
+namespace wave {
 class Form1;
 struct FormControls;
+} // namespace wave
+
+namespace desktop {
 
 // The one window. It builds its controls from the layout table, lends them to
 // the logic object Form1 (which owns the wave settings and draws), connects
@@ -21,16 +25,17 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Form1& form() { return *form_; }
+    wave::Form1& form() { return *form_; }
     const WindowGeometry& windowGeometry() const { return geometry_; }
 
 private:
-    template <typename T>
-    T* control(const char* name, int index = -1) const;
-    FormControls controls();
+    template <typename T> T* control(const char* name, int index = -1) const;
+    wave::FormControls controls();
     void connectEvents();
 
     WindowGeometry geometry_{*this};
     ScreenSize screen_;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<wave::Form1> form_;
 };
+
+} // namespace desktop

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/main_window.h"
-#include "ui/qt/open_application.h"
-#include "ui/qt/startup.h"
-#include "ui/qt/text_locale.h"
+#include "qt/main_window.h"
+#include "qt/open_application.h"
+#include "qt/startup.h"
+#include "qt/text_locale.h"
 
 #include <QApplication>
 
 #include <memory>
+
+using namespace desktop;
 
 int main(int argc, char** argv) {
     const std::unique_ptr<QApplication> app = open_application(argc, argv);

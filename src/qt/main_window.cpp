@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/main_window.h"
+#include "qt/main_window.h"
 
 #include "form/form1.h"
+#include "qt/colour.h"
+#include "qt/option_button_widget.h"
+#include "qt/picture_box_widget.h"
+#include "qt/spin_button.h"
+#include "qt/value_label.h"
+#include "qt/window_builder.h"
 #include "ui/layout.h"
-#include "ui/qt/colour.h"
-#include "ui/qt/option_button_widget.h"
-#include "ui/qt/picture_box_widget.h"
-#include "ui/qt/spin_button.h"
-#include "ui/qt/value_label.h"
-#include "ui/qt/window_builder.h"
 
 #include <QKeySequence>
 #include <QPushButton>
@@ -17,6 +17,10 @@
 #include <array>
 #include <stdexcept>
 #include <string>
+
+namespace desktop {
+
+using namespace wave;
 
 namespace {
 constexpr int kClientWidthTwips = 6900;
@@ -108,3 +112,5 @@ void MainWindow::connectEvents() {
     connect(control<QPushButton>("Command1"), &QPushButton::clicked, this,
             [f] { f->Command1_Click(); });
 }
+
+} // namespace desktop

@@ -5,9 +5,11 @@
 
 class QWidget;
 
+namespace desktop {
+
 // The window's outer size and position in twips. The outer size is remembered
 // as set (the window manager owns the frame); the position moves the window.
-class WindowGeometry : public Window {
+class WindowGeometry : public wave::Window {
 public:
     explicit WindowGeometry(QWidget& window) : window_(window) {}
 
@@ -27,10 +29,12 @@ private:
 };
 
 // The primary screen's size, and the corner of its available area, in twips.
-class ScreenSize : public Screen {
+class ScreenSize : public wave::Screen {
 public:
     float Width() const override;
     float Height() const override;
     float AvailableLeft() const override;
     float AvailableTop() const override;
 };
+
+} // namespace desktop

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/window_geometry.h"
+#include "qt/window_geometry.h"
 
 #include "ui/layout.h"
 
@@ -8,6 +8,10 @@
 #include <QWidget>
 
 #include <cmath>
+
+namespace desktop {
+
+using namespace wave;
 
 namespace {
 int to_pixels(float twips) {
@@ -52,3 +56,5 @@ float ScreenSize::AvailableLeft() const {
 float ScreenSize::AvailableTop() const {
     return to_twips(primary_screen(true).top());
 }
+
+} // namespace desktop

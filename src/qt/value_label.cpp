@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/value_label.h"
+#include "qt/value_label.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -7,6 +7,10 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+
+namespace desktop {
+
+using namespace wave;
 
 namespace {
 
@@ -167,3 +171,5 @@ void ValueLabel::paintEvent(QPaintEvent* event) {
                       Qt::TextSingleLine | Qt::TextDontClip;
     painter.drawText(box, flags, text());
 }
+
+} // namespace desktop

@@ -9,19 +9,21 @@
 
 #include <cstdint>
 
+namespace desktop {
+
 // A plot on screen: the drawing is the surface's, kept until the next Cls,
 // so it survives covering and repaints; the widget shows its pixels inside a
 // sunken edge and tells it of every change of size or pixel density.
-class PictureBoxWidget : public QWidget, public PictureBox {
+class PictureBoxWidget : public QWidget, public wave::PictureBox {
     Q_OBJECT
 
 public:
-    PictureBoxWidget(Colour background, QWidget* parent);
+    PictureBoxWidget(wave::Colour background, QWidget* parent);
 
     void Scale(float x1, float y1, float x2, float y2) override;
     void Cls() override;
-    void DrawStyle(LineStyle style) override;
-    void ForeColor(Colour colour) override;
+    void DrawStyle(wave::LineStyle style) override;
+    void ForeColor(wave::Colour colour) override;
     void Line(float x1, float y1, float x2, float y2) override;
     void Line(float x2, float y2) override;
     void PSet(float x, float y) override;
@@ -43,9 +45,11 @@ private:
     void fitSurface();
     void changed();
 
-    PlotSurface surface_;
+    wave::PlotSurface surface_;
     QImage view_;             // over the surface's pixels
     std::uint64_t shown_ = 0; // the surface's generation last painted
     bool updateAsked_ = false;
     bool keyboardFocus_ = false;
 };
+
+} // namespace desktop

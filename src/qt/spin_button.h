@@ -4,6 +4,8 @@
 #include <QStyle>
 #include <QWidget>
 
+namespace desktop {
+
 // Two stacked arrows that only report presses; the value they change lives
 // with whoever listens. A held arrow repeats its event until the press ends,
 // however it ends: a release, or the window losing the pointer, the focus or
@@ -42,3 +44,5 @@ private:
     Arrow* up_;
     Arrow* down_;
 };
+
+} // namespace desktop

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/startup.h"
+#include "qt/startup.h"
 
-#include "ui/qt/accessibility.h"
-#include "ui/qt/fonts.h"
-#include "ui/qt/program_icon.h"
+#include "qt/accessibility.h"
+#include "qt/fonts.h"
+#include "qt/program_icon.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QStyleFactory>
+
+namespace desktop {
+
+using namespace wave;
 
 void prepare_application(QApplication& app) {
     // One look on every desktop: colours and borders must not depend on the theme.
@@ -18,5 +22,8 @@ void prepare_application(QApplication& app) {
     app.setDesktopFileName(QStringLiteral("wave-synthesis"));
     QApplication::setWindowIcon(program_icon());
     register_font_substitutes();
+    warn_of_missing_fonts();
     install_accessible_interfaces();
 }
+
+} // namespace desktop
