@@ -13,7 +13,7 @@ packages=(
   python3-pyatspi at-spi2-core dbus-daemon
   dpkg-dev file
   emscripten node-acorn nodejs fonttools python3-brotli
-  chromium
+  chromium poppler-utils
 )
 # Another distribution's nodejs carries npm inside and conflicts with
 # Debian's: ask for npm only when the command is missing.

@@ -6,18 +6,20 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 namespace wave {
 class Form1;
-struct FormControls;
 } // namespace wave
 
 namespace desktop {
 
-// The one window. It builds its controls from the layout table, lends them to
-// the logic object Form1 (which owns the wave settings and draws), connects
-// each control's signal to Form1's event procedure, and runs the start-up
-// sequence before it is first shown. It keeps no wave state of its own.
+class PictureBoxWidget;
+
+// The one window. The core's front-end layer builds its controls from the
+// layout table and binds their events to the logic object Form1 (which owns
+// the wave settings and draws into the plots' surfaces); after each event the
+// window presents what the plots drew. It keeps no wave state of its own.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -29,13 +31,12 @@ public:
     const WindowGeometry& windowGeometry() const { return geometry_; }
 
 private:
-    template <typename T> T* control(const char* name, int index = -1) const;
-    wave::FormControls controls();
-    void connectEvents();
+    void present();
 
     WindowGeometry geometry_{*this};
     ScreenSize screen_;
     std::unique_ptr<wave::Form1> form_;
+    std::vector<PictureBoxWidget*> plots_;
 };
 
 } // namespace desktop
