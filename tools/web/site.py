@@ -2,11 +2,12 @@
 # SPDX-License-Identifier: MIT
 """Assembles the browser version's static site.
 
-  site.py fonts --layout layout_table.cpp --pyftsubset P --fc-match F --out DIR
+  site.py fonts --layout layout_table.cpp [--names names.cpp] --pyftsubset P --fc-match F --out DIR
       subsets the installed Debian faces to the characters the page draws
-      (the layout table's captions, the digits and the point), as woff2, with
-      the licence texts of their packages.
-  site.py pages --template T --css C --fonts DIR --script JS --wasm W
+      (the layout table's captions, the digits and the point, the texts of
+      the menu's names table), as woff2, with the licence texts of their
+      packages.
+  site.py pages --template T --css C [--css C2] --fonts DIR --script JS --wasm W
                 --single-script JS --out SITE
       writes index.html (script and module beside it) and wave-synthesis.html
       (everything inline), each with a Content-Security-Policy that names the
@@ -44,10 +45,13 @@ def captions(layout_source):
     return found
 
 
-def page_characters(layout_source):
+def page_characters(layout_source, names_sources=()):
     chars = set(VALUE_CHARACTERS)
     for caption in captions(layout_source):
         chars.update(caption)
+    for source in names_sources:
+        for literal in re.findall(r'"((?:[^"\\]|\\.)*)"', open(source, encoding="utf-8").read()):
+            chars.update(literal)
     chars.discard(" ")
     return "".join(sorted(chars)) + " "
 
@@ -64,7 +68,7 @@ def licence_of(font_file):
 def fonts(args):
     shutil.rmtree(args.out, ignore_errors=True)
     os.makedirs(args.out)
-    text = page_characters(args.layout)
+    text = page_characters(args.layout, args.names or ())
     manifest = []
     licences = {}
     for family, style, weight, pattern, expected in FACES:
@@ -106,7 +110,7 @@ def write_page(template, path, csp, style, script_tag):
 
 def pages(args):
     template = open(args.template, encoding="utf-8").read()
-    css = open(args.css, encoding="utf-8").read()
+    css = "".join(open(c, encoding="utf-8").read() for c in args.css)
     manifest = json.load(open(os.path.join(args.fonts, "fonts.json"), encoding="utf-8"))
 
     # Only site files in the site.
@@ -149,12 +153,14 @@ def main():
     commands = parser.add_subparsers(dest="command", required=True)
     f = commands.add_parser("fonts")
     f.add_argument("--layout", required=True)
+    f.add_argument("--names", action="append")
     f.add_argument("--pyftsubset", default="pyftsubset")
     f.add_argument("--fc-match", default="fc-match")
     f.add_argument("--out", required=True)
     p = commands.add_parser("pages")
-    for option in ("--template", "--css", "--fonts", "--script", "--wasm", "--single-script", "--out"):
+    for option in ("--template", "--fonts", "--script", "--wasm", "--single-script", "--out"):
         p.add_argument(option, required=True)
+    p.add_argument("--css", action="append", required=True)
     args = parser.parse_args()
     fonts(args) if args.command == "fonts" else pages(args)
 

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "form/form1.h"
+#include "frontend/action_names.h"
+#include "web/address.h"
+#include "web/events.h"
+#include "web/sound.h"
+
+#include <emscripten/val.h>
+
+#include <utility>
+#include <vector>
+
+namespace web {
+
+// What the window offers beyond its controls: the set-up in the address and
+// on the clipboard, the samples as a CSV download, the window as a picture,
+// print, and the sum as sound; each on its key and in a context menu of the
+// window, named in the browser's language.
+class Actions {
+public:
+    Actions(wave::Form1& form, const wave::FormControls& controls, emscripten::val app);
+
+    // After Form_Load: the address's set-up, then keys and menu.
+    void start();
+    // After each event.
+    void follow();
+
+private:
+    void run(wave::Action action);
+    void build_menu();
+    void open_menu(double x, double y);
+    void close_menu(bool refocus);
+    bool menu_open() const;
+    void menu_key(const emscripten::val& event);
+    void move_in_menu(int by);
+    void key(const emscripten::val& event);
+    void paste(const std::string& text);
+    void save_csv();
+    void copy_text(const std::string& text);
+    void copy_picture();
+    void say(std::string_view message);
+
+    wave::Form1& form_;
+    emscripten::val app_;
+    wave::Language language_;
+    Address address_;
+    Sound sound_;
+    emscripten::val menu_ = emscripten::val::undefined();
+    std::vector<std::pair<wave::Action, emscripten::val>> items_;
+    emscripten::val opener_ = emscripten::val::null(); // focused before the menu opened
+    emscripten::val message_ = emscripten::val::undefined();
+    Timer message_timer_;
+    emscripten::val download_ = emscripten::val::null(); // the last CSV's object URL
+    emscripten::val picture_ = emscripten::val::undefined();
+};
+
+} // namespace web
