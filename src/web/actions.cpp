@@ -8,6 +8,7 @@
 #include <emscripten/bind.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace web {
@@ -70,7 +71,57 @@ bool clipboard_has(const char* method) {
 Actions::Actions(Form1& form, const FormControls& controls, val app)
     : form_(form), app_(std::move(app)), language_(browser_language()), address_(form, controls),
       sound_([this] { say(no_sound_device(language_)); }),
-      message_timer_([this] { message_.set("hidden", true); }) {}
+      message_timer_([this] { message_.set("hidden", true); }), long_press_([this] {
+          press_pointer_ = -1;
+          swallow_click_ = true;
+          open_menu(press_x_, press_y_);
+      }) {}
+
+namespace {
+
+constexpr double kLongPressMs = 500;
+constexpr double kLongPressSlop = 10; // CSS pixels a held touch may wander
+
+} // namespace
+
+void Actions::watch_long_press() {
+    listen(app_, "pointerdown", [this](const val& e) {
+        swallow_click_ = false;
+        // A spinner's arrows take a held touch as a held press.
+        if (e["pointerType"].as<std::string>() == "mouse" ||
+            !e["target"].call<val>("closest", val(".spin")).isNull()) {
+            return;
+        }
+        press_pointer_ = e["pointerId"].as<int>();
+        press_x_ = e["clientX"].as<double>();
+        press_y_ = e["clientY"].as<double>();
+        long_press_.start(kLongPressMs);
+    });
+    const auto end = [this](const val& e) {
+        if (e["pointerId"].as<int>() == press_pointer_) {
+            long_press_.stop();
+            press_pointer_ = -1;
+        }
+    };
+    listen(app_, "pointerup", end);
+    listen(app_, "pointercancel", end);
+    listen(app_, "pointermove", [this, end](const val& e) {
+        if (std::hypot(e["clientX"].as<double>() - press_x_, e["clientY"].as<double>() - press_y_) >
+            kLongPressSlop) {
+            end(e);
+        }
+    });
+    val capture = val::object();
+    capture.set("capture", true);
+    app_.call<void>("addEventListener", val("click"), callback([this](const val& e) {
+                        if (swallow_click_) {
+                            swallow_click_ = false;
+                            e.call<void>("preventDefault");
+                            e.call<void>("stopPropagation");
+                        }
+                    }),
+                    capture);
+}
 
 void Actions::start() {
     address_.open();
@@ -99,6 +150,7 @@ void Actions::start() {
         e.call<void>("preventDefault");
         open_menu(e["clientX"].as<double>(), e["clientY"].as<double>());
     });
+    watch_long_press();
     listen(document(), "visibilitychange", [this](const val&) {
         if (document()["hidden"].as<bool>()) {
             sound_.stop();
@@ -356,19 +408,18 @@ void Actions::copy_text(const std::string& text) {
 }
 
 void Actions::copy_picture() {
-    if (!clipboard_has("write") || browser_window()["ClipboardItem"].isUndefined()) {
+    const val& window = browser_window();
+    if (!clipboard_has("write") || window["ClipboardItem"].isUndefined() ||
+        window["OffscreenCanvas"].isUndefined()) {
         return;
     }
-    picture_ = window_picture(app_);
-    // The item takes a promise of the picture, so the clipboard is asked
-    // while the key press still counts as the user's.
-    static const val encode = callback(
-        [this](const val& resolve) { picture_.call<void>("toBlob", resolve, val("image/png")); });
+    // The item takes the promise of a PNG, so the clipboard is asked while
+    // the key press still counts as the user's.
     val types = val::object();
-    types.set("image/png", val::global("Promise").new_(encode));
+    types.set("image/png", window_picture(app_).call<val>("convertToBlob"));
     val items = val::array();
     items.call<void>("push", val::global("ClipboardItem").new_(types));
-    browser_window()["navigator"]["clipboard"]
+    window["navigator"]["clipboard"]
         .call<val>("write", items)
         .call<void>("then", ignore(), ignore());
 }

@@ -30,6 +30,7 @@ public:
 private:
     void run(wave::Action action);
     void build_menu();
+    void watch_long_press();
     void open_menu(double x, double y);
     void close_menu(bool refocus);
     bool menu_open() const;
@@ -52,8 +53,12 @@ private:
     emscripten::val opener_ = emscripten::val::null(); // focused before the menu opened
     emscripten::val message_ = emscripten::val::undefined();
     Timer message_timer_;
+    // A touch held still opens the menu, where the browser does not.
+    Timer long_press_;
+    int press_pointer_ = -1;
+    double press_x_ = 0, press_y_ = 0;
+    bool swallow_click_ = false;                         // the click that ends a long press
     emscripten::val download_ = emscripten::val::null(); // the last CSV's object URL
-    emscripten::val picture_ = emscripten::val::undefined();
 };
 
 } // namespace web

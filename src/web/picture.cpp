@@ -25,10 +25,11 @@ public:
         left_ = r["left"].as<double>();
         top_ = r["top"].as<double>();
         scale_ = std::max(1e-6, r["width"].as<double>() / kAppWidth);
-        const double ratio = browser_window()["devicePixelRatio"].as<double>() * scale_;
-        canvas = create_element("canvas");
-        canvas.set("width", static_cast<int>(std::lround(kAppWidth * ratio)));
-        canvas.set("height", static_cast<int>(std::lround(kAppHeight * ratio)));
+        ratio_ = browser_window()["devicePixelRatio"].as<double>() * scale_;
+        const double ratio = ratio_;
+        canvas = val::global("OffscreenCanvas")
+                     .new_(static_cast<int>(std::lround(kAppWidth * ratio)),
+                           static_cast<int>(std::lround(kAppHeight * ratio)));
         g_ = canvas.call<val>("getContext", val("2d"));
         g_.call<void>("scale", ratio, ratio);
         g_.set("imageSmoothingEnabled", false);
@@ -100,15 +101,19 @@ public:
         g_.call<void>("fill");
     }
 
+    // One for one on whole pixels: the plots are drawn at this resolution already.
     void image(const val& source, const Box& b) {
-        g_.call<void>("drawImage", source, b.left, b.top, b.width, b.height);
+        g_.call<void>("save");
+        g_.call<void>("setTransform", 1, 0, 0, 1, 0, 0);
+        g_.call<void>("drawImage", source, std::round(b.left * ratio_), std::round(b.top * ratio_));
+        g_.call<void>("restore");
     }
 
     val canvas = val::undefined();
 
 private:
     val g_ = val::undefined();
-    double left_ = 0, top_ = 0, scale_ = 1;
+    double left_ = 0, top_ = 0, scale_ = 1, ratio_ = 1;
 };
 
 std::string own_text(const val& element) {
