@@ -185,6 +185,9 @@ void Actions::build_menu() {
         val item = make("div", "item");
         set_attribute(item, "role", "menuitem");
         item.set("tabIndex", -1);
+        std::string shortcut(a.keys);
+        shortcut.replace(0, 4, "Control");
+        set_attribute(item, "aria-keyshortcuts", shortcut);
         val name = make("span", "name");
         name.set("textContent", std::string(a.name(language_)));
         val keys = make("span", "keys");

@@ -4,9 +4,9 @@
 
   site.py fonts --layout layout_table.cpp [--names names.cpp] --pyftsubset P --fc-match F --out DIR
       subsets the installed Debian faces to the characters the page draws
-      (the layout table's captions, the digits and the point, the texts of
-      the menu's names table), as woff2, with the licence texts of their
-      packages.
+      (the layout table's captions, the digits and the point; for the menu's
+      face also the texts of the names table), as woff2, with the licence
+      texts of their packages.
   site.py pages --template T --css C [--css C2] --fonts DIR --script JS --wasm W
                 --single-script JS --out SITE
       writes index.html (script and module beside it) and wave-synthesis.html
@@ -45,6 +45,10 @@ def captions(layout_source):
     return found
 
 
+# The menu and its message are set in this face alone.
+MENU_FAMILY = "Wave PGothic"
+
+
 def page_characters(layout_source, names_sources=()):
     chars = set(VALUE_CHARACTERS)
     for caption in captions(layout_source):
@@ -68,7 +72,8 @@ def licence_of(font_file):
 def fonts(args):
     shutil.rmtree(args.out, ignore_errors=True)
     os.makedirs(args.out)
-    text = page_characters(args.layout, args.names or ())
+    text = page_characters(args.layout)
+    menu_text = page_characters(args.layout, args.names or ())
     manifest = []
     licences = {}
     for family, style, weight, pattern, expected in FACES:
@@ -78,7 +83,8 @@ def fonts(args):
         if expected not in matched.split(","):
             sys.exit(f"site.py: '{pattern}' is not installed (fontconfig offers {matched})")
         name = os.path.splitext(os.path.basename(font_file))[0] + ".woff2"
-        run(args.pyftsubset, font_file, f"--text={text}", "--flavor=woff2",
+        chars = menu_text if family == MENU_FAMILY else text
+        run(args.pyftsubset, font_file, f"--text={chars}", "--flavor=woff2",
             "--layout-features=", f"--output-file={os.path.join(args.out, name)}")
         manifest.append({"family": family, "style": style, "weight": weight, "file": name})
         package, copyright_file = licence_of(font_file)
