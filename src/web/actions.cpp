@@ -3,6 +3,7 @@
 
 #include "frontend/samples_csv.h"
 #include "web/dom.h"
+#include "web/geometry.h"
 #include "web/picture.h"
 
 #include <emscripten/bind.h>
@@ -231,9 +232,11 @@ void Actions::open_menu(double x, double y) {
         }
     }
     menu_.set("hidden", false);
-    // Kept inside the viewport.
-    const double width = menu_["offsetWidth"].as<double>();
-    const double height = menu_["offsetHeight"].as<double>();
+    // As large as the window's own text, and kept inside the viewport.
+    const double scale = app_.call<val>("getBoundingClientRect")["width"].as<double>() / kAppWidth;
+    set_style(menu_, "transform", "scale(" + std::to_string(scale) + ")");
+    const double width = menu_["offsetWidth"].as<double>() * scale;
+    const double height = menu_["offsetHeight"].as<double>() * scale;
     const double room_x = browser_window()["innerWidth"].as<double>() - width;
     const double room_y = browser_window()["innerHeight"].as<double>() - height;
     set_style(menu_, "left", css_px(std::max(0.0, std::min(x, room_x))));
