@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build ccache pkg-config
-  qt6-base-dev libxkbcommon-dev libgl-dev libxcb1-dev
+  qt6-base-dev qt6-multimedia-dev libxkbcommon-dev libgl-dev libxcb1-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils imagemagick time
   desktop-file-utils appstream python3-xlib
   python3-pyatspi at-spi2-core dbus-daemon
+  pulseaudio pulseaudio-utils
   dpkg-dev file
   emscripten node-acorn nodejs fonttools python3-brotli
   chromium

@@ -3,6 +3,7 @@
 #include "qt/open_application.h"
 #include "qt/startup.h"
 #include "qt/text_locale.h"
+#include "qt/window_actions.h"
 
 #include <QApplication>
 
@@ -15,6 +16,12 @@ int main(int argc, char** argv) {
     prepare_application(*app);
     use_utf8_character_type();
     MainWindow window;
+    auto* actions = new WindowActions(window, window_language());
+    // A set-up as the page's address carries it, e.g. from a lesson link.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        actions->applySetup(arguments.at(1).toStdString());
+    }
     window.show();
     return QApplication::exec();
 }

@@ -27,10 +27,10 @@ public:
 
     wave::Form1& form() { return *form_; }
     const WindowGeometry& windowGeometry() const { return geometry_; }
+    wave::FormControls controls();
 
 private:
     template <typename T> T* control(const char* name, int index = -1) const;
-    wave::FormControls controls();
     void connectEvents();
 
     WindowGeometry geometry_{*this};
