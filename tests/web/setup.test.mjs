@@ -54,7 +54,7 @@ test('an address opens the set-up as presses reach it, a reload keeps it, and Ba
   }
 });
 
-test('an address edited while open, and a set-up pasted with Ctrl+V, are applied and copied back', async () => {
+test('an address edited while open, and a set-up pasted by Ctrl+V or the menu, are applied; Ctrl+Shift+C copies the link', async () => {
   const { page, problems, close } = await site.ready();
   try {
     await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
@@ -72,8 +72,14 @@ test('an address edited while open, and a set-up pasted with Ctrl+V, are applied
       await page.waitForFunction((v) => document.querySelector('[data-name="Labela(0)"]').textContent.trim() === v, a);
     }
     assert.equal(hashOf(page), '#B=1cos3&t=1');
+    // The menu's paste asks the clipboard itself.
+    await page.evaluate(() => navigator.clipboard.writeText('A=3cos2&B=1cos3'));
+    await web.control(page, 'Gr').click({ button: 'right' });
+    await page.getByRole('menuitem', { name: /Paste set-up|設定を貼り付け/ }).click();
+    await page.waitForFunction(() => document.querySelector('[data-name="Labela(0)"]').textContent.trim() === '3');
+    assert.equal(hashOf(page), '#A=3cos2&B=1cos3&t=1');
     await page.keyboard.press('Control+Shift+C');
-    await page.waitForFunction(() => navigator.clipboard.readText().then((t) => t.endsWith('#B=1cos3&t=1')));
+    await page.waitForFunction(() => navigator.clipboard.readText().then((t) => t === `${location.origin}/#A=3cos2&B=1cos3&t=1`));
     assert.deepEqual(problems, []);
   } finally {
     await close();
