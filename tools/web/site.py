@@ -2,12 +2,11 @@
 # SPDX-License-Identifier: MIT
 """Assembles the browser version's static site.
 
-  site.py fonts --layout layout_table.cpp [--names names.cpp] --pyftsubset P --fc-match F --out DIR
+  site.py fonts --layout layout_table.cpp --pyftsubset P --fc-match F --out DIR
       subsets the installed Debian faces to the characters the page draws
-      (the layout table's captions, the digits and the point; for the menu's
-      face also the texts of the names table), as woff2, with the licence
-      texts of their packages.
-  site.py pages --template T --css C [--css C2] --fonts DIR --script JS --wasm W
+      (the layout table's captions, the digits and the point), as woff2, with
+      the licence texts of their packages.
+  site.py pages --template T --css C --fonts DIR --script JS --wasm W
                 --single-script JS --out SITE
       writes index.html (script and module beside it) and wave-synthesis.html
       (everything inline), each with a Content-Security-Policy that names the
@@ -45,19 +44,25 @@ def captions(layout_source):
     return found
 
 
-# The menu and its message are set in this face alone.
-MENU_FAMILY = "Wave PGothic"
-
-
-def page_characters(layout_source, names_sources=()):
+def page_characters(layout_source):
     chars = set(VALUE_CHARACTERS)
     for caption in captions(layout_source):
         chars.update(caption)
-    for source in names_sources:
-        for literal in re.findall(r'"((?:[^"\\]|\\.)*)"', open(source, encoding="utf-8").read()):
-            chars.update(literal)
     chars.discard(" ")
     return "".join(sorted(chars)) + " "
+
+
+# The menu and its message are set in this face, which so also carries the
+# characters of the names table.
+MENU_FAMILY = "Wave PGothic"
+NAMES_TABLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "src", "frontend",
+                           "action_names.cpp")
+
+
+def menu_characters(names_source):
+    import re
+    literals = re.findall(r'"((?:[^"\\]|\\.)*)"', open(names_source, encoding="utf-8").read())
+    return "".join(sorted(set("".join(literals))))
 
 
 def run(*command):
@@ -73,7 +78,6 @@ def fonts(args):
     shutil.rmtree(args.out, ignore_errors=True)
     os.makedirs(args.out)
     text = page_characters(args.layout)
-    menu_text = page_characters(args.layout, args.names or ())
     manifest = []
     licences = {}
     for family, style, weight, pattern, expected in FACES:
@@ -83,7 +87,7 @@ def fonts(args):
         if expected not in matched.split(","):
             sys.exit(f"site.py: '{pattern}' is not installed (fontconfig offers {matched})")
         name = os.path.splitext(os.path.basename(font_file))[0] + ".woff2"
-        chars = menu_text if family == MENU_FAMILY else text
+        chars = text + menu_characters(args.names) if args.names and family == MENU_FAMILY else text
         run(args.pyftsubset, font_file, f"--text={chars}", "--flavor=woff2",
             "--layout-features=", f"--output-file={os.path.join(args.out, name)}")
         manifest.append({"family": family, "style": style, "weight": weight, "file": name})
@@ -159,14 +163,15 @@ def main():
     commands = parser.add_subparsers(dest="command", required=True)
     f = commands.add_parser("fonts")
     f.add_argument("--layout", required=True)
-    f.add_argument("--names", action="append")
     f.add_argument("--pyftsubset", default="pyftsubset")
     f.add_argument("--fc-match", default="fc-match")
     f.add_argument("--out", required=True)
+    f.add_argument("--names", default=NAMES_TABLE,
+                   help="the menu's names table (C++), whose texts its face must draw")
     p = commands.add_parser("pages")
     for option in ("--template", "--fonts", "--script", "--wasm", "--single-script", "--out"):
         p.add_argument(option, required=True)
-    p.add_argument("--css", action="append", required=True)
+    p.add_argument("--css", action="append", required=True, help="style sheets, in order")
     args = parser.parse_args()
     fonts(args) if args.command == "fonts" else pages(args)
 
