@@ -126,6 +126,7 @@ void Actions::watch_long_press() {
 
 void Actions::start() {
     address_.open();
+    caption(address_.link());
     build_menu();
     const val& window = browser_window();
     listen(window, "hashchange", [this](const val&) {
@@ -173,6 +174,29 @@ void Actions::start() {
 void Actions::follow() {
     address_.follow();
     sound_.follow(form_.settings);
+    caption(address_.link());
+}
+
+// In the sheet's top margin, where it takes nothing from the window's room.
+// A sheet of its own, which the page's policy allows as it allows the CSSOM,
+// and whose replaceSync drops what an older browser cannot read.
+void Actions::caption(const std::string& link) {
+    const val& window = browser_window();
+    if (link == captioned_ || window["CSSStyleSheet"].isUndefined() ||
+        window["CSS"].isUndefined() || document()["adoptedStyleSheets"].isUndefined()) {
+        return;
+    }
+    captioned_ = link;
+    if (print_sheet_.isUndefined()) {
+        print_sheet_ = val::global("CSSStyleSheet").new_();
+        val sheets = val::array();
+        sheets.call<void>("push", print_sheet_);
+        val page = document();
+        page.set("adoptedStyleSheets", sheets);
+    }
+    const std::string text = window["CSS"].call<std::string>("escape", val(link));
+    print_sheet_.call<void>("replaceSync", val("@page { @top-center { content: \"" + text +
+                                               "\"; font: 9pt sans-serif; color: #000; } }"));
 }
 
 void Actions::build_menu() {

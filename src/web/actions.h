@@ -9,6 +9,7 @@
 
 #include <emscripten/val.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -42,6 +43,7 @@ private:
     void copy_text(const std::string& text);
     void copy_picture();
     void say(std::string_view message);
+    void caption(const std::string& link);
 
     wave::Form1& form_;
     emscripten::val app_;
@@ -59,6 +61,9 @@ private:
     double press_x_ = 0, press_y_ = 0;
     bool swallow_click_ = false;                         // the click that ends a long press
     emscripten::val download_ = emscripten::val::null(); // the last CSV's object URL
+    // A printed sheet names its set-up in its top margin.
+    emscripten::val print_sheet_ = emscripten::val::undefined();
+    std::string captioned_;
 };
 
 } // namespace web

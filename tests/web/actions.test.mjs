@@ -150,7 +150,7 @@ test('the samples are saved as a CSV whose E is A+B+C+D and whose A is aÂ·cos(2Ï
   }
 });
 
-test('Ctrl+C puts the window on the clipboard as a PNG with the plots\' own pixels; Ctrl+P prints', async () => {
+test('Ctrl+C puts the window on the clipboard as a PNG with the plots\' own pixels; Ctrl+P prints it with its link', async () => {
   const { page, problems, close } = await site.ready();
   try {
     await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
@@ -189,6 +189,10 @@ test('Ctrl+C puts the window on the clipboard as a PNG with the plots\' own pixe
     await page.evaluate(() => { window.printed = 0; window.print = () => { window.printed++; }; });
     await page.keyboard.press('Control+P');
     assert.equal(await page.evaluate(() => window.printed), 1);
+    // The sheet's top margin names the set-up the window shows.
+    const margin = await page.evaluate(() => [...document.adoptedStyleSheets].flatMap((s) => [...s.cssRules]).map((r) => r.cssText).join());
+    assert.match(margin, /@top-center/);
+    assert.ok(margin.includes('"http://127.0.0.1:') && margin.includes('/#A=2cos2&t=1"'), margin);
     assert.deepEqual(problems, []);
   } finally {
     await close();
