@@ -120,7 +120,7 @@ def write_page(template, path, csp, style, script_tag):
 
 def pages(args):
     template = open(args.template, encoding="utf-8").read()
-    css = "".join(open(c, encoding="utf-8").read() for c in args.css)
+    css = "".join(open(c, encoding="utf-8").read() for c in [args.css, *args.extra_css])
     manifest = json.load(open(os.path.join(args.fonts, "fonts.json"), encoding="utf-8"))
 
     # Only site files in the site.
@@ -169,9 +169,9 @@ def main():
     f.add_argument("--names", default=NAMES_TABLE,
                    help="the menu's names table (C++), whose texts its face must draw")
     p = commands.add_parser("pages")
-    for option in ("--template", "--fonts", "--script", "--wasm", "--single-script", "--out"):
+    for option in ("--template", "--css", "--fonts", "--script", "--wasm", "--single-script", "--out"):
         p.add_argument(option, required=True)
-    p.add_argument("--css", action="append", required=True, help="style sheets, in order")
+    p.add_argument("--extra-css", action="append", default=[], help="style sheets after --css, in order")
     args = parser.parse_args()
     fonts(args) if args.command == "fonts" else pages(args)
 
