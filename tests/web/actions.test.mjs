@@ -126,10 +126,9 @@ const SAVES = [
 ];
 
 test('the samples are saved as a CSV whose E is A+B+C+D and whose A is a·cos(2πft)', async (t) => {
-  const { page, problems, close } = await site.ready({ acceptDownloads: true });
+  const { page, problems, close } = await web.openPage(site.browser, `${site.server.origin}/#A=5cos1&B=3sin2.5&C=1.5cos0.3&t=3`,
+    { acceptDownloads: true });
   try {
-    await page.goto(`${site.server.origin}/#A=5cos1&B=3sin2.5&C=1.5cos0.3&t=3`);
-    await page.reload();
     await web.waitReady(page);
     for (const { name, save } of SAVES) {
       await t.test(name, async () => {

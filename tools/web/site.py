@@ -52,19 +52,6 @@ def page_characters(layout_source):
     return "".join(sorted(chars)) + " "
 
 
-# The menu and its message are set in this face, which so also carries the
-# characters of the names table.
-MENU_FAMILY = "Wave PGothic"
-NAMES_TABLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "src", "frontend",
-                           "action_names.cpp")
-
-
-def menu_characters(names_source):
-    import re
-    literals = re.findall(r'"((?:[^"\\]|\\.)*)"', open(names_source, encoding="utf-8").read())
-    return "".join(sorted(set("".join(literals))))
-
-
 def run(*command):
     return subprocess.run(command, check=True, capture_output=True, text=True).stdout
 
@@ -87,8 +74,7 @@ def fonts(args):
         if expected not in matched.split(","):
             sys.exit(f"site.py: '{pattern}' is not installed (fontconfig offers {matched})")
         name = os.path.splitext(os.path.basename(font_file))[0] + ".woff2"
-        chars = text + menu_characters(args.names) if args.names and family == MENU_FAMILY else text
-        run(args.pyftsubset, font_file, f"--text={chars}", "--flavor=woff2",
+        run(args.pyftsubset, font_file, f"--text={text}", "--flavor=woff2",
             "--layout-features=", f"--output-file={os.path.join(args.out, name)}")
         manifest.append({"family": family, "style": style, "weight": weight, "file": name})
         package, copyright_file = licence_of(font_file)
@@ -166,8 +152,6 @@ def main():
     f.add_argument("--pyftsubset", default="pyftsubset")
     f.add_argument("--fc-match", default="fc-match")
     f.add_argument("--out", required=True)
-    f.add_argument("--names", default=NAMES_TABLE,
-                   help="the menu's names table (C++), whose texts its face must draw")
     p = commands.add_parser("pages")
     for option in ("--template", "--css", "--fonts", "--script", "--wasm", "--single-script", "--out"):
         p.add_argument(option, required=True)
