@@ -126,7 +126,6 @@ void Actions::watch_long_press() {
 
 void Actions::start() {
     address_.open();
-    caption(address_.link());
     build_menu();
     const val& window = browser_window();
     listen(window, "hashchange", [this](const val&) {
@@ -159,6 +158,8 @@ void Actions::start() {
         }
     });
     listen(window, "pagehide", [this](const val&) { sound_.stop(); });
+    // The browser's own print command, too.
+    listen(window, "beforeprint", [this](const val&) { caption(address_.link()); });
     listen(window, "blur", [this](const val&) { close_menu(false); });
     listen(window, "resize", [this](const val&) { close_menu(false); });
     val capture = val::object();
@@ -174,10 +175,11 @@ void Actions::start() {
 void Actions::follow() {
     address_.follow();
     sound_.follow(form_.settings);
-    caption(address_.link());
 }
 
 // In the sheet's top margin, where it takes nothing from the window's room.
+// Set just before printing: a new sheet makes the browser look at the page's
+// style again, which a press should not pay for.
 // A sheet of its own, which the page's policy allows as it allows the CSSOM,
 // and whose replaceSync drops what an older browser cannot read.
 void Actions::caption(const std::string& link) {
@@ -398,6 +400,7 @@ void Actions::run(Action action) {
         copy_picture();
         break;
     case Action::Print:
+        caption(address_.link());
         browser_window().call<void>("print");
         break;
     case Action::PlaySound:

@@ -9,8 +9,15 @@ namespace web {
 
 using namespace wave;
 
+namespace {
+
+constexpr double kWriteSpacingMs = 250;
+
+} // namespace
+
 Address::Address(Form1& form, const FormControls& controls)
-    : form_(form), controls_(controls), loaded_(form.settings), written_(setup_text(loaded_)) {}
+    : form_(form), controls_(controls), loaded_(form.settings), written_(setup_text(loaded_)),
+      spacing_([this] { follow(); }) {}
 
 namespace {
 
@@ -39,8 +46,8 @@ void Address::apply(std::string_view text) {
     apply_setup(form_, controls_, s);
     // Set without a change event: the record has the steps already.
     for (const std::string_view option : step_options(s)) {
-        val input = document().call<val>(
-            "querySelector", val("[data-name=\"" + std::string(option) + "\"] input"));
+        val input = document().call<val>("querySelector",
+                                         val("[data-name=\"" + std::string(option) + "\"] input"));
         if (!input.isNull()) {
             input.set("checked", true);
         }
@@ -48,9 +55,13 @@ void Address::apply(std::string_view text) {
 }
 
 void Address::follow() {
+    if (spacing_.running()) {
+        return; // its end looks again
+    }
     const std::string text = setup_text(form_.settings);
     if (text != written_) {
         write(text);
+        spacing_.start(kWriteSpacingMs);
     }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "form/form1.h"
+#include "web/events.h"
 
 #include <emscripten/val.h>
 
@@ -23,7 +24,9 @@ public:
     void open();
     // A set-up text, or a whole address, into the window as presses would leave it.
     void apply(std::string_view text);
-    // After each event: the address says what the window shows.
+    // After each event: the address says what the window shows. A held
+    // arrow changes it twenty times a second, more than browsers let a page
+    // replace its address: the writes are spaced, the last one always made.
     void follow();
     // The page's address with the window's set-up.
     std::string link() const;
@@ -35,6 +38,7 @@ private:
     wave::FormControls controls_;
     wave::WaveSettings loaded_;
     std::string written_; // the set-up in the address now
+    Timer spacing_;
 };
 
 } // namespace web

@@ -28,6 +28,8 @@ async function look(page) {
 }
 
 const hashOf = (page) => new URL(page.url()).hash;
+// The address is written at most every 250 ms; the last change always lands.
+const hashBecomes = (page, hash) => page.waitForFunction((h) => location.hash === h, hash, { timeout: 5000 }).then(() => hash);
 
 test('an address opens the set-up as presses reach it, a reload keeps it, and Back is not flooded', async () => {
   const pressed = await site.ready();
@@ -36,7 +38,7 @@ test('an address opens the set-up as presses reach it, a reload keeps it, and Ba
     const { page } = pressed;
     const entries = await page.evaluate(() => history.length);
     for (const step of PRESSED.steps) await web.press(page, step);
-    assert.equal(hashOf(page), PRESSED.hash);
+    await hashBecomes(page, PRESSED.hash);
     assert.equal(await page.evaluate(() => history.length), entries, 'the address replaced, never pushed');
     const want = await look(page);
     assert.deepEqual(want.labels['Labelb(1)'], '2.5');
@@ -62,7 +64,7 @@ test('an address edited while open, and a set-up pasted by Ctrl+V or the menu, a
     await page.waitForFunction(() => document.querySelector('[data-name="value_t"]').textContent.trim() === '4');
     assert.deepEqual([await web.text(page, 'Labela(0)'), await web.text(page, 'Labelb(0)')], ['2', '0.5']);
     assert.ok(await web.control(page, 'switch_s(0)').locator('input').isChecked());
-    assert.equal(hashOf(page), '#A=2sin0.5&t=4');
+    await hashBecomes(page, '#A=2sin0.5&t=4');
 
     // A paste with no set-up in it leaves the window alone; one with a set-up replaces it.
     for (const [text, a] of [['hello', '2'], ['http://example.invalid/#B=1cos3', '0']]) {
@@ -71,15 +73,45 @@ test('an address edited while open, and a set-up pasted by Ctrl+V or the menu, a
       await page.keyboard.press('Control+V');
       await page.waitForFunction((v) => document.querySelector('[data-name="Labela(0)"]').textContent.trim() === v, a);
     }
-    assert.equal(hashOf(page), '#B=1cos3&t=1');
+    await hashBecomes(page, '#B=1cos3&t=1');
     // The menu's paste asks the clipboard itself.
     await page.evaluate(() => navigator.clipboard.writeText('A=3cos2&B=1cos3'));
     await web.control(page, 'Gr').click({ button: 'right' });
     await page.getByRole('menuitem', { name: /Paste set-up|設定を貼り付け/ }).click();
     await page.waitForFunction(() => document.querySelector('[data-name="Labela(0)"]').textContent.trim() === '3');
-    assert.equal(hashOf(page), '#A=3cos2&B=1cos3&t=1');
+    await hashBecomes(page, '#A=3cos2&B=1cos3&t=1');
     await page.keyboard.press('Control+Shift+C');
     await page.waitForFunction(() => navigator.clipboard.readText().then((t) => t === `${location.origin}/#A=3cos2&B=1cos3&t=1`));
+    assert.deepEqual(problems, []);
+  } finally {
+    await close();
+  }
+});
+
+test('a held arrow replaces the address at most four times a second, and its last value lands', async () => {
+  const { page, problems, close } = await site.ready();
+  try {
+    await page.clock.install({ time: 0 });
+    await page.clock.pauseAt(1000);
+    await page.evaluate(() => {
+      window.writes = [];
+      const replace = history.replaceState.bind(history);
+      history.replaceState = (state, title, url) => { window.writes.push([performance.now(), url]); replace(state, title, url); };
+    });
+    const box = await web.control(page, 'SpinButton4(3)').locator('button.up').boundingBox();
+    await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
+    await page.mouse.down();
+    await page.clock.runFor(3000);
+    await page.mouse.up();
+    await page.clock.runFor(300);
+    const writes = await page.evaluate(() => window.writes);
+    const label = await web.text(page, 'Labelb(3)');
+    assert.ok(Number(label) > 50, `the hold pressed ${label} times`);
+    const gaps = writes.slice(1).map(([t], i) => t - writes[i][0]);
+    assert.ok(gaps.every((g) => g >= 250), `gaps ${gaps}`);
+    assert.ok(writes.length >= 12 && writes.length <= 14, `${writes.length} writes`);
+    assert.equal(writes.at(-1)[1], `#D=0cos${label}&t=1`);
+    assert.equal(hashOf(page), `#D=0cos${label}&t=1`);
     assert.deepEqual(problems, []);
   } finally {
     await close();
