@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "qt/fonts.h"
 
+#include "frontend/fonts.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
 #include <array>
+#include <cstddef>
 #include <cstdio>
 
 namespace desktop {
@@ -112,25 +115,15 @@ void register_font_substitutes() {
 }
 
 QFont font_for(FontId id) {
-    static const QStringList known = QFontDatabase::families();
-    static const QString times = installed(kTimes, known);
-    static const QString gothicP = installed(kGothicP, known);
-    static const QString gothic = installed(kGothic, known);
-    switch (id) {
-    case FontId::Times:
-        return make_font(times, 13, false, false);
-    case FontId::TimesItalic:
-        return make_font(times, 13, false, true);
-    case FontId::TimesSmall:
-        return make_font(times, 11, false, false);
-    case FontId::GothicP:
-        return make_font(gothicP, 13, false, false);
-    case FontId::GothicBold:
-        return make_font(gothic, 13, true, false);
-    case FontId::NoFont:
-        break;
+    if (id == FontId::NoFont) {
+        return {};
     }
-    return {};
+    static const QStringList known = QFontDatabase::families();
+    static const std::array<QString, 3> families{
+        installed(kTimes, known), installed(kGothicP, known), installed(kGothic, known)};
+    const FontSpec spec = font_spec(id);
+    return make_font(families.at(static_cast<std::size_t>(spec.face)), spec.pixels, spec.bold,
+                     spec.italic);
 }
 
 } // namespace desktop

@@ -1,23 +1,26 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "form/form1.h"
 #include "qt/window_geometry.h"
 
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 namespace wave {
 class Form1;
-struct FormControls;
 } // namespace wave
 
 namespace desktop {
 
-// The one window. It builds its controls from the layout table, lends them to
-// the logic object Form1 (which owns the wave settings and draws), connects
-// each control's signal to Form1's event procedure, and runs the start-up
-// sequence before it is first shown. It keeps no wave state of its own.
+class PictureBoxWidget;
+
+// The one window. The core's front-end layer builds its controls from the
+// layout table and binds their events to the logic object Form1 (which owns
+// the wave settings and draws into the plots' surfaces); after each event the
+// window presents what the plots drew. It keeps no wave state of its own.
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -27,15 +30,17 @@ public:
 
     wave::Form1& form() { return *form_; }
     const WindowGeometry& windowGeometry() const { return geometry_; }
-    wave::FormControls controls();
+    // The controls the logic was built with, for putting a set-up into them.
+    const wave::FormControls& controls() const { return controls_; }
 
 private:
-    template <typename T> T* control(const char* name, int index = -1) const;
-    void connectEvents();
+    void present();
 
     WindowGeometry geometry_{*this};
     ScreenSize screen_;
+    wave::FormControls controls_;
     std::unique_ptr<wave::Form1> form_;
+    std::vector<PictureBoxWidget*> plots_;
 };
 
 } // namespace desktop

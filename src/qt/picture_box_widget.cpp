@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "qt/picture_box_widget.h"
 
+#include "frontend/window.h"
+
 #include <QFocusEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -10,41 +12,39 @@
 
 namespace desktop {
 
-using namespace wave;
+using wave::kPlotBorder;
 
-PictureBoxWidget::PictureBoxWidget(Colour background, QWidget* parent)
+PictureBoxWidget::PictureBoxWidget(wave::Colour background, QWidget* parent)
     : QWidget(parent), surface_(background) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    fitSurface();
+    fit();
 }
 
-QSize PictureBoxWidget::deviceSize(qreal ratio) const {
-    const int w = std::max(1, width() - 2 * kBorder);
-    const int h = std::max(1, height() - 2 * kBorder);
-    return {static_cast<int>(std::lround(w * ratio)), static_cast<int>(std::lround(h * ratio))};
-}
-
-// A hidden widget hears of its new size only when shown; plots are drawn
-// before that, so every entry point checks.
-void PictureBoxWidget::fitSurface() {
+void PictureBoxWidget::fit() {
     // Asked once: the ratio comes from the screen, a walk up to the window.
     const qreal ratio = devicePixelRatioF();
-    const QSize size = deviceSize(ratio);
-    surface_.Resize(size.width(), size.height(), ratio);
-    changed();
+    const int w = std::max(1, width() - 2 * kPlotBorder);
+    const int h = std::max(1, height() - 2 * kPlotBorder);
+    surface_.Resize(static_cast<int>(std::lround(w * ratio)),
+                    static_cast<int>(std::lround(h * ratio)), ratio);
 }
 
-// One repaint per batch of strokes: asking for each would cost more than
-// drawing the stroke.
-void PictureBoxWidget::changed() {
-    if (!updateAsked_ && surface_.generation() != shown_) {
-        updateAsked_ = true;
-        update();
+void PictureBoxWidget::present() {
+    fit();
+    surface_.pixels();
+    const wave::PlotSurface::RowSpan rows = surface_.take_changed_rows();
+    if (rows.first > rows.last) {
+        return;
     }
+    // Device rows to the logical ones that hold them.
+    const qreal ratio = surface_.pixel_ratio();
+    const int top = kPlotBorder + static_cast<int>(std::floor(rows.first / ratio));
+    const int bottom = kPlotBorder + static_cast<int>(std::ceil((rows.last + 1) / ratio));
+    update(0, top, width(), bottom - top);
 }
 
 const QImage& PictureBoxWidget::image() {
-    fitSurface();
+    fit();
     const auto* bits = reinterpret_cast<const uchar*>(surface_.pixels());
     if (view_.constBits() != bits || view_.width() != surface_.width() ||
         view_.height() != surface_.height()) {
@@ -55,56 +55,14 @@ const QImage& PictureBoxWidget::image() {
     return view_;
 }
 
-void PictureBoxWidget::Scale(float x1, float y1, float x2, float y2) {
-    fitSurface();
-    surface_.Scale(x1, y1, x2, y2);
-}
-
-void PictureBoxWidget::Cls() {
-    fitSurface();
-    surface_.Cls();
-    changed();
-}
-
-void PictureBoxWidget::DrawStyle(LineStyle style) {
-    surface_.DrawStyle(style);
-}
-
-void PictureBoxWidget::ForeColor(Colour colour) {
-    surface_.ForeColor(colour);
-}
-
-void PictureBoxWidget::Line(float x1, float y1, float x2, float y2) {
-    surface_.Line(x1, y1, x2, y2);
-    changed();
-}
-
-void PictureBoxWidget::Line(float x2, float y2) {
-    surface_.Line(x2, y2);
-    changed();
-}
-
-void PictureBoxWidget::PSet(float x, float y) {
-    surface_.PSet(x, y);
-    changed();
-}
-
-int PictureBoxWidget::PixelColumns() const {
-    return deviceSize(devicePixelRatioF()).width();
-}
-
 void PictureBoxWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    fitSurface();
+    fit();
 }
 
 void PictureBoxWidget::paintEvent(QPaintEvent*) {
-    // Asking again while this paint is on its way would only paint twice.
-    updateAsked_ = true;
     QPainter p(this);
-    p.drawImage(QPoint(kBorder, kBorder), image());
-    shown_ = surface_.generation();
-    updateAsked_ = false;
+    p.drawImage(QPoint(kPlotBorder, kPlotBorder), image());
 
     // A sunken edge two pixels deep, the same on every desktop. Filled
     // rectangles, not lines: a line is centred on its coordinate, which at a

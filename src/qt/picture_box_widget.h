@@ -11,28 +11,28 @@
 
 namespace desktop {
 
-// A plot on screen: the drawing is the surface's, kept until the next Cls,
-// so it survives covering and repaints; the widget shows its pixels inside a
-// sunken edge and tells it of every change of size or pixel density.
-class PictureBoxWidget : public QWidget, public wave::PictureBox {
+// A plot on screen. The logic draws into the surface, which keeps the
+// drawing until the next Cls; the widget shows its pixels inside a sunken
+// edge, sizes it to the widget's device pixels, and repaints the rows that
+// changed when asked to present them.
+class PictureBoxWidget : public QWidget {
     Q_OBJECT
 
 public:
     PictureBoxWidget(wave::Colour background, QWidget* parent);
 
-    void Scale(float x1, float y1, float x2, float y2) override;
-    void Cls() override;
-    void DrawStyle(wave::LineStyle style) override;
-    void ForeColor(wave::Colour colour) override;
-    void Line(float x1, float y1, float x2, float y2) override;
-    void Line(float x2, float y2) override;
-    void PSet(float x, float y) override;
-    int PixelColumns() const override;
+    wave::PlotSurface& surface() { return surface_; }
+
+    // Sizes the surface to the widget's drawing area in device pixels. A
+    // hidden widget hears of its size only when shown, and the logic draws
+    // before that: whoever places the widget calls this.
+    void fit();
+
+    // Repaints the rows drawn since the last time, once per event.
+    void present();
 
     // The drawing as it stands, in device pixels; valid until the next stroke.
     const QImage& image();
-
-    static constexpr int kBorder = 2; // the sunken 3D edge, in logical pixels
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,14 +41,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    QSize deviceSize(qreal ratio) const;
-    void fitSurface();
-    void changed();
-
     wave::PlotSurface surface_;
-    QImage view_;             // over the surface's pixels
-    std::uint64_t shown_ = 0; // the surface's generation last painted
-    bool updateAsked_ = false;
+    QImage view_; // over the surface's pixels
     bool keyboardFocus_ = false;
 };
 

@@ -2,6 +2,7 @@
 #include "qt/spin_button.h"
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,20 +16,32 @@ namespace {
 // 255 x 375 twips at 15 twips to the pixel.
 constexpr QSize kDefaultSize(17, 25);
 
+// The mouse is the desktop's one pointer.
+constexpr int kMouse = 0;
+
+class ElapsedClock : public wave::Clock {
+public:
+    ElapsedClock() { elapsed_.start(); }
+    wave::Micros now() const override { return elapsed_.nsecsElapsed() / 1000; }
+
+private:
+    QElapsedTimer elapsed_;
+};
+
+const wave::Clock& hold_clock() {
+    static const ElapsedClock clock;
+    return clock;
+}
+
 } // namespace
 
-// One arrow: Qt's own press, hold and repeat, drawn by the spinner around it.
+// One arrow: Qt's own press and release, drawn by the spinner around it.
 class SpinButton::Arrow : public QAbstractButton {
 public:
-    explicit Arrow(QWidget* parent) : QAbstractButton(parent) {
-        setFocusPolicy(Qt::NoFocus);
-        setAutoRepeat(true);
-        setAutoRepeatDelay(SpinButton::kFirstRepeatMs);
-        setAutoRepeatInterval(SpinButton::kRepeatMs);
-    }
+    explicit Arrow(QWidget* parent) : QAbstractButton(parent) { setFocusPolicy(Qt::NoFocus); }
 
     // A press whose release will never come ends as if the pointer had come
-    // up off the arrow: no click, no further repeat.
+    // up off the arrow: no click, and no new press when it moves back on.
     void endPress() {
         const QPointF outside(-1, -1);
         QMouseEvent up(QEvent::MouseButtonRelease, outside, mapToGlobal(outside), Qt::LeftButton,
@@ -41,13 +54,45 @@ protected:
     void paintEvent(QPaintEvent* /*event*/) override {}
 };
 
+// A millisecond timer never runs out before its time: rounded up.
+void SpinButton::start(wave::Micros delay) {
+    repeat_->start(static_cast<int>((delay + 999) / 1000));
+}
+
 SpinButton::SpinButton(QWidget* parent)
-    : QWidget(parent), up_(new Arrow(this)), down_(new Arrow(this)) {
+    : QWidget(parent), up_(new Arrow(this)), down_(new Arrow(this)), repeat_(new QTimer(this)),
+      hold_(hold_clock(), *this,
+            {[this](wave::SpinArrow which) {
+                 emit(this->*(which == wave::SpinArrow::Up ? &SpinButton::SpinUp
+                                                           : &SpinButton::SpinDown))();
+             },
+             // A window taken off the screen loses the pointer, and no
+             // release may ever follow.
+             [this](int, wave::SpinArrow) {
+                 const QWindow* shown = window()->windowHandle();
+                 return shown && shown->isExposed();
+             },
+             [this](wave::SpinArrow, wave::HoldEnd why) {
+                 if (why == wave::HoldEnd::Lost) {
+                     endHold();
+                 }
+             }}) {
     setFocusPolicy(Qt::StrongFocus);
     resize(kDefaultSize);
-    // Each press, and each repeat of a held arrow, arrives as pressed().
-    connect(up_, &QAbstractButton::pressed, this, [this] { step(&SpinButton::SpinUp); });
-    connect(down_, &QAbstractButton::pressed, this, [this] { step(&SpinButton::SpinDown); });
+    repeat_->setSingleShot(true);
+    repeat_->setTimerType(Qt::PreciseTimer);
+    connect(repeat_, &QTimer::timeout, this, [this] { hold_.expired(); });
+    // pressed() and released() also come as the pointer slides onto and off
+    // the arrow with the button still down.
+    for (const wave::SpinArrow which : {wave::SpinArrow::Up, wave::SpinArrow::Down}) {
+        connect(&arrow(which), &QAbstractButton::pressed, this,
+                [this, which] { hold_.press(kMouse, which); });
+        connect(&arrow(which), &QAbstractButton::released, this, [this] { hold_.release(kMouse); });
+    }
+}
+
+SpinButton::Arrow& SpinButton::arrow(wave::SpinArrow which) const {
+    return which == wave::SpinArrow::Up ? *up_ : *down_;
 }
 
 QSize SpinButton::sizeHint() const {
@@ -61,18 +106,8 @@ void SpinButton::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
 }
 
-// A press is believed only while the window is still on the screen: a window
-// taken off it loses the pointer, and no release may ever follow.
-void SpinButton::step(void (SpinButton::*signal)()) {
-    const QWindow* shown = window()->windowHandle();
-    if (shown && shown->isExposed()) {
-        emit(this->*signal)();
-    } else {
-        endHold();
-    }
-}
-
 void SpinButton::endHold() {
+    hold_.stop();
     up_->endPress();
     down_->endPress();
 }

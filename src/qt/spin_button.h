@@ -1,26 +1,25 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "frontend/hold_to_repeat.h"
+
 #include <QStyle>
+#include <QTimer>
 #include <QWidget>
 
 namespace desktop {
 
 // Two stacked arrows that only report presses; the value they change lives
-// with whoever listens. A held arrow repeats its event until the press ends,
-// however it ends: a release, or the window losing the pointer, the focus or
-// its place on the screen.
-class SpinButton : public QWidget {
+// with whoever listens. A held arrow repeats its event by the core's hold
+// rules until the press ends, however it ends: a release, or the window
+// losing the pointer, the focus or its place on the screen.
+class SpinButton : public QWidget, private wave::Timer {
     Q_OBJECT
 
 public:
     explicit SpinButton(QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
-
-    // Hold times before the first repeat and between later ones.
-    static constexpr int kFirstRepeatMs = 400;
-    static constexpr int kRepeatMs = 50;
 
 signals:
     void SpinUp();
@@ -37,12 +36,17 @@ protected:
 private:
     class Arrow;
 
-    void step(void (SpinButton::*signal)());
+    // The hold's timer.
+    void start(wave::Micros delay) override;
+
+    Arrow& arrow(wave::SpinArrow which) const;
     void endHold();
     void drawArrow(QPainter& painter, const Arrow& arrow, QStyle::PrimitiveElement element) const;
 
     Arrow* up_;
     Arrow* down_;
+    QTimer* repeat_;
+    wave::HoldToRepeat hold_;
 };
 
 } // namespace desktop

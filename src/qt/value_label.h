@@ -11,9 +11,8 @@
 
 namespace desktop {
 
-// A label of fixed size whose whole text always shows: clipped, a
-// right-aligned "10.5" would read ".5". A text too wide for the label is
-// condensed, and only then made smaller; a text that fits keeps the font as set.
+// A label of fixed size whose whole text always shows, fitted by the core's
+// rule (condensed first, then smaller); a text that fits keeps the font as set.
 class ValueLabel : public QLabel, public wave::Label {
     Q_OBJECT
 
@@ -25,9 +24,6 @@ public:
 
     // The font the text is drawn with: font() itself whenever the text fits.
     const QFont& fittedFont() const;
-
-    // Narrower than this a serif digit is no longer read reliably.
-    static constexpr int kMinStretch = 50;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "qt/window_builder.h"
 
+#include "form/form1.h"
+#include "frontend/build_window.h"
+#include "frontend/window.h"
 #include "qt/colour.h"
 #include "qt/fonts.h"
 #include "qt/option_button_widget.h"
 #include "qt/picture_box_widget.h"
 #include "qt/spin_button.h"
 #include "qt/value_label.h"
-#include "ui/accessible_names.h"
 #include "ui/layout.h"
 
 #include <QAbstractButton>
@@ -19,10 +21,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 
-#include <algorithm>
-#include <cmath>
-#include <map>
-#include <string>
+#include <cstddef>
 #include <vector>
 
 namespace desktop {
@@ -66,7 +65,7 @@ QWidget* create(const ControlRow& entry, QWidget* parent) {
         return button;
     }
     case ControlKind::PictureBox:
-        return new PictureBoxWidget(entry.back.value_or(0xFFFFFF), parent);
+        return new PictureBoxWidget(entry.back.value_or(kPlotBack), parent);
     case ControlKind::SpinButton:
         return new SpinButton(parent);
     }
@@ -115,59 +114,69 @@ void paint_colours(QWidget& widget, const ControlRow& entry) {
     widget.setPalette(palette);
 }
 
-} // namespace
+// The desktop's half of the walk over the layout: widgets.
+class WidgetFactory : public ControlFactory<QWidget*> {
+public:
+    explicit WidgetFactory(QWidget& window) : window_(window) {}
 
-void build_window_controls(QWidget& window) {
-    std::map<std::string, QWidget*> containers;
-    std::vector<std::pair<int, QWidget*>> focus_order;
-    std::vector<std::pair<const ControlRow*, QWidget*>> made;
-
-    for (const ControlRow& entry : window_layout()) {
-        QWidget* parent =
-            entry.container.name.empty() ? &window : containers.at(object_name(entry.container));
-        QWidget* widget = create(entry, parent);
-        const std::string name = object_name(entry.ref);
-        widget->setObjectName(QString::fromStdString(name));
-        widget->setAccessibleName(QString::fromStdString(accessible_name(entry.ref)));
-        // In a picture box the origin is the drawing area's corner, inside its border.
-        const int inset =
-            qobject_cast<PictureBoxWidget*>(parent) != nullptr ? PictureBoxWidget::kBorder : 0;
-        widget->setGeometry(inset + twips_to_pixels(entry.left), inset + twips_to_pixels(entry.top),
-                            twips_to_pixels(entry.width), twips_to_pixels(entry.height));
-        paint_colours(*widget, entry);
-        if (entry.kind == ControlKind::Frame || entry.kind == ControlKind::OptionButton) {
+    QWidget* make(const Placement& at, QWidget* const& parent) override {
+        const ControlRow& row = *at.row;
+        QWidget* widget = create(row, parent);
+        widget->setObjectName(QString::fromStdString(at.name));
+        widget->setAccessibleName(QString::fromStdString(at.spoken));
+        widget->setGeometry(at.left, at.top, at.width, at.height);
+        paint_colours(*widget, row);
+        if (row.kind == ControlKind::Frame || row.kind == ControlKind::OptionButton) {
             widget->setStyle(classic_style());
         }
-        if (entry.kind == ControlKind::PictureBox) {
+        if (auto* plot = qobject_cast<PictureBoxWidget*>(widget)) {
             // A plot is a stop in the tab order, and a click also focuses it.
-            widget->setFocusPolicy(Qt::StrongFocus);
+            plot->setFocusPolicy(Qt::StrongFocus);
+            plot->fit();
         }
-        if (entry.kind == ControlKind::Frame || entry.kind == ControlKind::PictureBox) {
-            containers[name] = widget;
-        }
-        if (widget->focusPolicy() != Qt::NoFocus) {
-            focus_order.emplace_back(entry.tab, widget);
-        }
-        made.emplace_back(&entry, widget);
+        return widget;
+    }
+
+    PictureBox* picture_box(QWidget* const& widget) override {
+        auto* plot = qobject_cast<PictureBoxWidget*>(widget);
+        return plot != nullptr ? &plot->surface() : nullptr;
+    }
+    Label* label(QWidget* const& widget) override { return qobject_cast<ValueLabel*>(widget); }
+    OptionButton* option_button(QWidget* const& widget) override {
+        return qobject_cast<OptionButtonWidget*>(widget);
     }
 
     // Fonts last: the first one asked for waits until Qt has listed the
     // installed families, which the start-up may still be doing on the other
     // core. The window's own font only spares loading a default face that
     // nothing on screen would use.
-    window.setFont(font_for(FontId::Times));
-    for (const auto& [entry, widget] : made) {
-        if (entry->font != FontId::NoFont) {
-            widget->setFont(font_for(entry->font));
+    void finish(const std::vector<QWidget*>& made) override {
+        window_.setFont(font_for(FontId::Times));
+        const std::vector<Placement>& plan = window_plan();
+        for (std::size_t i = 0; i < made.size(); ++i) {
+            const ControlRow& row = *plan[i].row;
+            if (row.font != FontId::NoFont) {
+                made[i]->setFont(font_for(row.font));
+            }
+            set_caption(*made[i], row);
         }
-        set_caption(*widget, *entry);
     }
 
-    std::sort(focus_order.begin(), focus_order.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < focus_order.size(); ++i) {
-        QWidget::setTabOrder(focus_order[i - 1].second, focus_order[i].second);
+    void chain_focus(const std::vector<QWidget*>& order) override {
+        for (std::size_t i = 1; i < order.size(); ++i) {
+            QWidget::setTabOrder(order[i - 1], order[i]);
+        }
     }
+
+private:
+    QWidget& window_;
+};
+
+} // namespace
+
+std::vector<QWidget*> build_window_controls(QWidget& window, FormControls& controls) {
+    WidgetFactory factory(window);
+    return build_window<QWidget*>(factory, &window, controls);
 }
 
 } // namespace desktop

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/controls.h"
+#include "frontend/window.h"
 
 class QWidget;
 
@@ -9,14 +9,10 @@ namespace desktop {
 
 // The window's outer size and position in twips. The outer size is remembered
 // as set (the window manager owns the frame); the position moves the window.
-class WindowGeometry : public wave::Window {
+class WindowGeometry : public wave::RememberedWindow {
 public:
     explicit WindowGeometry(QWidget& window) : window_(window) {}
 
-    float Width() const override { return width_; }
-    float Height() const override { return height_; }
-    void Width(float twips) override { width_ = twips; }
-    void Height(float twips) override { height_ = twips; }
     void Left(float twips) override;
     void Top(float twips) override;
 
@@ -25,7 +21,7 @@ public:
 
 private:
     QWidget& window_;
-    float width_ = 0, height_ = 0, left_ = 0, top_ = 0;
+    float left_ = 0, top_ = 0;
 };
 
 // The primary screen's size, and the corner of its available area, in twips.

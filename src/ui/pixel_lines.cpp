@@ -40,10 +40,6 @@ void PixelLines::point(int x, int y, std::uint32_t colour) {
     put(x, y, colour);
 }
 
-void PixelLines::solid(int x1, int y1, int x2, int y2, std::uint32_t colour) {
-    segment(x1, y1, x2, y2, colour, false);
-}
-
 void PixelLines::dotted(int x1, int y1, int x2, int y2, std::uint32_t colour) {
     segment(x1, y1, x2, y2, colour, true);
 }

@@ -259,7 +259,8 @@ void Actions::open_menu(double x, double y) {
     }
     menu_.set("hidden", false);
     // As large as the window's own text, and kept inside the viewport.
-    const double scale = app_.call<val>("getBoundingClientRect")["width"].as<double>() / kAppWidth;
+    const double scale =
+        app_.call<val>("getBoundingClientRect")["width"].as<double>() / kClientWidth;
     set_style(menu_, "transform", "scale(" + std::to_string(scale) + ")");
     const double width = menu_["offsetWidth"].as<double>() * scale;
     const double height = menu_["offsetHeight"].as<double>() * scale;

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "web/dom_controls.h"
 
+#include "frontend/fonts.h"
 #include "web/dom.h"
 #include "web/geometry.h"
+#include "web/page_builder.h"
 
+#include <string_view>
 #include <utility>
 
 namespace web {
@@ -30,8 +33,10 @@ double twips_to_px(float twips) {
 
 } // namespace
 
-TextLabel::TextLabel(val element, std::string font, double width)
-    : element_(std::move(element)), font_(std::move(font)), width_(width) {}
+TextLabel::TextLabel(val element, wave::FontId font, double width, wave::TextAlign align)
+    : element_(std::move(element)), font_(font), css_font_(css_font(font)),
+      font_size_(font == wave::FontId::NoFont ? 0 : wave::font_spec(font).pixels), width_(width),
+      align_(align) {}
 
 void TextLabel::Caption(const std::string& text) {
     if (text == text_) {
@@ -42,38 +47,78 @@ void TextLabel::Caption(const std::string& text) {
     refit();
 }
 
+TextLabel::Fitted TextLabel::fitted(const std::string& text) const {
+    // The canvas measures at a size; a stretch scales the run as scaleX does.
+    std::map<double, wave::TextExtent> at_size;
+    const auto measure = [&](std::string_view, double size, int stretch) {
+        auto found = at_size.find(size);
+        if (found == at_size.end()) {
+            const val metrics =
+                measuring_context(css_font(font_, size)).call<val>("measureText", val(text));
+            found =
+                at_size
+                    .emplace(size,
+                             wave::TextExtent{metrics[key("width")].as<double>(),
+                                              -metrics[key("actualBoundingBoxLeft")].as<double>(),
+                                              metrics[key("actualBoundingBoxRight")].as<double>()})
+                    .first;
+        }
+        const double k = stretch / 100.0;
+        const wave::TextExtent& e = found->second;
+        return wave::TextExtent{e.advance * k, e.ink_left * k, e.ink_right * k};
+    };
+    const wave::LabelFit fit =
+        wave::fit_label(text, width_, {font_size_, wave::SizeUnit::Pixels}, measure);
+    const wave::TextExtent shown = measure(text, fit.size, fit.stretch);
+    // Where the page puts the origin before any transform: a line too long
+    // for its box starts at the left, whatever the alignment.
+    const double advance = measure(text, fit.size, 100).advance;
+    const double css_origin =
+        advance > width_ ? 0 : wave::text_origin(width_, align_, {advance, 0, advance});
+    const double k = fit.stretch / 100.0;
+    // A text that fits stays where the label puts it, unless its ink would
+    // overhang the box there.
+    if (fit.as_set && css_origin + shown.left() >= 0 && css_origin + shown.right() <= width_) {
+        return {fit.size, fit.stretch, 0};
+    }
+    return {fit.size, fit.stretch, wave::text_origin(width_, align_, shown) - k * css_origin};
+}
+
 void TextLabel::refit() {
-    if (font_.empty()) {
+    if (font_size_ <= 0) {
         return;
     }
     // Measured in a stand-in face the width would be wrong, and asking for
     // the face would load it in the middle of start-up: a face still on its
     // way is measured once it has arrived.
     if (!face_arrived_) {
-        face_arrived_ = document()["fonts"].call<bool>("check", val(font_), val(text_));
+        face_arrived_ = document()["fonts"].call<bool>("check", val(css_font_), val(text_));
         if (!face_arrived_) {
             return;
         }
     }
-    // A value label shows a handful of texts over and over.
-    auto measured = advances_.find(text_);
-    if (measured == advances_.end()) {
-        const double advance = measuring_context(font_)
-                                   .call<val>("measureText", val(text_))[key("width")]
-                                   .as<double>();
-        measured = advances_.emplace(text_, advance).first;
+    auto known = fits_.find(text_);
+    if (known == fits_.end()) {
+        known = fits_.emplace(text_, fitted(text_)).first;
     }
-    const double advance = measured->second;
-    const double squeeze = advance > width_ && advance > 0 ? width_ / advance : 1.0;
-    if (squeeze == squeeze_) {
+    show(known->second);
+}
+
+// transform-origin is the label's left edge: a point x of the text goes to
+// shift + x * stretch.
+void TextLabel::show(const Fitted& shown) {
+    if (shown == shown_) {
         return;
     }
-    squeeze_ = squeeze;
-    if (squeeze < 1.0) {
-        set_style(element_, "transform", "scaleX(" + std::to_string(squeeze) + ")");
-    } else {
+    shown_ = shown;
+    set_style(element_, "font-size", css_px(shown.size));
+    if (shown.stretch == 100 && shown.shift == 0) {
         element_[key("style")].call<void>("removeProperty", key("transform"));
+        return;
     }
+    set_style(element_, "transform",
+              "translateX(" + css_px(shown.shift) + ") scaleX(" +
+                  std::to_string(shown.stretch / 100.0) + ")");
 }
 
 // The window's inner size, read without forcing a layout; the page has no
@@ -88,12 +133,12 @@ float ViewportScreen::Height() const {
 
 void AppWindow::Left(float twips) {
     set_style(box_, "left",
-              css_px(client_offset(twips_to_px(twips), twips_to_px(width_), kAppWidth)));
+              css_px(client_offset(twips_to_px(twips), twips_to_px(Width()), kClientWidth)));
 }
 
 void AppWindow::Top(float twips) {
     set_style(box_, "top",
-              css_px(client_offset(twips_to_px(twips), twips_to_px(height_), kAppHeight)));
+              css_px(client_offset(twips_to_px(twips), twips_to_px(Height()), kClientHeight)));
 }
 
 } // namespace web

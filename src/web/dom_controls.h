@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "frontend/label_fit.h"
+#include "frontend/window.h"
 #include "ui/controls.h"
 #include "ui/layout.h"
 
@@ -13,22 +15,38 @@
 namespace web {
 
 // A label's Caption is its element's text. A value wider than its box is
-// narrowed to fit, as on the desktop, rather than spilling over its neighbour.
+// fitted by the core's rule, as on the desktop, rather than spilling over its
+// neighbour.
 class TextLabel : public wave::Label {
 public:
-    TextLabel(emscripten::val element, std::string font, double width);
+    TextLabel(emscripten::val element, wave::FontId font, double width, wave::TextAlign align);
     void Caption(const std::string& text) override;
     // Measures again once the page's own faces have arrived.
     void refit();
 
 private:
+    // What a text is shown with: the rule's choice, and how far the element
+    // moves so that the text's ink lies where the desktop puts it (none when
+    // the label's own alignment already does).
+    struct Fitted {
+        double size;
+        int stretch;
+        double shift;
+        bool operator==(const Fitted& other) const = default;
+    };
+    Fitted fitted(const std::string& text) const;
+    void show(const Fitted& shown);
+
     emscripten::val element_;
-    std::string font_;
+    wave::FontId font_;
+    std::string css_font_; // as set
+    double font_size_;     // in pixels, as set
     double width_;
+    wave::TextAlign align_;
     std::string text_;
-    bool face_arrived_ = false;              // a loaded face stays loaded: asked until it has come
-    std::map<std::string, double> advances_; // in the page's face, once it has come
-    double squeeze_ = 1.0;                   // the horizontal scale shown
+    bool face_arrived_ = false;          // a loaded face stays loaded: asked until it has come
+    std::map<std::string, Fitted> fits_; // a value label shows a handful of texts over and over
+    Fitted shown_{0, 100, 0};
 };
 
 class RadioOption : public wave::OptionButton {
@@ -55,19 +73,14 @@ public:
 // The app box stands for the window: its outer size is remembered as set, and
 // its position places the box so that the client area sits where the window's
 // would.
-class AppWindow : public wave::Window {
+class AppWindow : public wave::RememberedWindow {
 public:
     explicit AppWindow(emscripten::val box) : box_(std::move(box)) {}
-    float Width() const override { return width_; }
-    float Height() const override { return height_; }
-    void Width(float twips) override { width_ = twips; }
-    void Height(float twips) override { height_ = twips; }
     void Left(float twips) override;
     void Top(float twips) override;
 
 private:
     emscripten::val box_;
-    float width_ = 0, height_ = 0;
 };
 
 } // namespace web

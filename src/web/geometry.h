@@ -1,22 +1,21 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "frontend/window.h"
+
 #include <algorithm>
 #include <cmath>
 
 // The page's arithmetic, kept free of the browser so it can be checked anywhere.
 namespace web {
 
-// The window's client area, which the app box stands for.
-inline constexpr double kAppWidth = 460;
-inline constexpr double kAppHeight = 466;
-
-// Uniform scale that makes the app box fill the viewport, larger or smaller.
+// Uniform scale that makes the app box, the window's client area, fill the
+// viewport, larger or smaller.
 inline double fill_scale(double viewport_width, double viewport_height) {
     if (viewport_width <= 0 || viewport_height <= 0) {
         return 1.0;
     }
-    return std::min(viewport_width / kAppWidth, viewport_height / kAppHeight);
+    return std::min(viewport_width / wave::kClientWidth, viewport_height / wave::kClientHeight);
 }
 
 // Device pixels for a length in CSS pixels of the unscaled box; never zero.

@@ -4,14 +4,12 @@
 #include "form/form1.h"
 #include "web/actions.h"
 #include "web/dom_controls.h"
-#include "web/plot_canvas.h"
+#include "web/page_builder.h"
 #include "web/spinner.h"
 
 #include <emscripten/val.h>
 
-#include <map>
 #include <memory>
-#include <string>
 #include <vector>
 
 namespace web {
@@ -30,23 +28,17 @@ public:
     void start();
 
 private:
-    wave::FormControls controls();
     void connect_events();
     // Scales the box to the viewport and sizes the plots; the next present shows them.
     void fit();
     void watch_pixel_ratio(double ratio);
     void present();
 
-    template <typename T>
-    T& control(std::map<std::string, std::unique_ptr<T>>& all, const std::string& name);
-
     emscripten::val app_;
     AppWindow window_;
     ViewportScreen screen_;
-    std::map<std::string, std::unique_ptr<PlotCanvas>> plots_;
-    std::map<std::string, std::unique_ptr<TextLabel>> labels_;
-    std::map<std::string, std::unique_ptr<RadioOption>> options_;
-    std::map<std::string, emscripten::val> elements_;
+    ElementFactory elements_;
+    std::vector<PageControl> made_;
     std::vector<std::unique_ptr<Spinner>> spinners_;
     std::unique_ptr<wave::Form1> form_;
     wave::FormControls controls_;

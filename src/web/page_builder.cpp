@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "web/page_builder.h"
 
-#include "ui/accessible_names.h"
-#include "web/dom.h"
+#include "frontend/fonts.h"
+#include "frontend/window.h"
 
-#include <cmath>
-#include <map>
+#include "web/dom.h"
+#include <array>
+#include <cstddef>
 
 namespace web {
 
@@ -60,10 +61,10 @@ val make_spinner() {
     return spinner;
 }
 
-BuiltControl make(const ControlRow& row) {
+PageControl make_element(const ControlRow& row) {
     switch (row.kind) {
     case ControlKind::Frame:
-        return {&row, make_frame(row), val::undefined()};
+        return {make_frame(row), val::undefined()};
     case ControlKind::Label: {
         val label = create_element("div");
         label.set("className", "label");
@@ -72,7 +73,7 @@ BuiltControl make(const ControlRow& row) {
             // Read out when a press changes it.
             label.call<void>("setAttribute", val("role"), val("status"));
         }
-        return {&row, label, val::undefined()};
+        return {label, val::undefined()};
     }
     case ControlKind::OptionButton: {
         val option = create_element("label");
@@ -83,14 +84,14 @@ BuiltControl make(const ControlRow& row) {
         input.set("checked", row.selected);
         option.call<void>("append", input);
         add_text(option, row.caption);
-        return {&row, option, input};
+        return {option, input};
     }
     case ControlKind::CommandButton: {
         val button = create_element("button");
         button.set("type", "button");
         button.set("className", "command");
         add_text(button, row.caption);
-        return {&row, button, val::undefined()};
+        return {button, val::undefined()};
     }
     case ControlKind::PictureBox: {
         val plot = create_element("div");
@@ -98,17 +99,18 @@ BuiltControl make(const ControlRow& row) {
         plot.call<void>("setAttribute", val("role"), val("img"));
         val canvas = create_element("canvas");
         plot.call<void>("append", canvas);
-        return {&row, plot, canvas};
+        return {plot, canvas};
     }
     case ControlKind::SpinButton:
-        return {&row, make_spinner(), val::undefined()};
+        return {make_spinner(), val::undefined()};
     }
-    return {&row, create_element("div"), val::undefined()};
+    return {create_element("div"), val::undefined()};
 }
 
 // One declaration block per control: each crossing into the page costs
 // more than the text it carries.
-std::string placement_and_paint(const ControlRow& row, int inset) {
+std::string placement_and_paint(const Placement& at) {
+    const ControlRow& row = *at.row;
     std::string css;
     const auto declare = [&css](const char* property, const std::string& value) {
         css += property;
@@ -116,10 +118,10 @@ std::string placement_and_paint(const ControlRow& row, int inset) {
         css += value;
         css += ';';
     };
-    declare("left", css_px(inset + twips_to_pixels(row.left)));
-    declare("top", css_px(inset + twips_to_pixels(row.top)));
-    declare("width", css_px(twips_to_pixels(row.width)));
-    declare("height", css_px(twips_to_pixels(row.height)));
+    declare("left", css_px(at.left));
+    declare("top", css_px(at.top));
+    declare("width", css_px(at.width));
+    declare("height", css_px(at.height));
     if (row.back && !row.transparent) {
         declare("background-color", css_colour(*row.back));
     }
@@ -137,64 +139,53 @@ std::string placement_and_paint(const ControlRow& row, int inset) {
 
 } // namespace
 
-std::string css_font(FontId font) {
-    switch (font) {
-    case FontId::Times:
-        return "13px 'Wave Serif', serif";
-    case FontId::TimesItalic:
-        return "italic 13px 'Wave Serif', serif";
-    case FontId::TimesSmall:
-        return "11px 'Wave Serif', serif";
-    case FontId::GothicP:
-        return "13px 'Wave PGothic', sans-serif";
-    case FontId::GothicBold:
-        return "bold 13px 'Wave Gothic', sans-serif";
-    case FontId::NoFont:
-        break;
+std::string css_font(FontId font, double pixels) {
+    if (font == FontId::NoFont) {
+        return {};
     }
-    return {};
+    // The faces the site bundles, in the order of Face.
+    static constexpr std::array<const char*, 3> kFamilies{
+        "'Wave Serif', serif", "'Wave PGothic', sans-serif", "'Wave Gothic', sans-serif"};
+    const FontSpec spec = font_spec(font);
+    return std::string(spec.italic ? "italic " : "") + (spec.bold ? "bold " : "") +
+           css_px(pixels > 0 ? pixels : spec.pixels) + " " +
+           kFamilies.at(static_cast<std::size_t>(spec.face));
 }
 
-std::vector<BuiltControl> build_controls(const val& app) {
-    std::vector<BuiltControl> built;
-    std::map<std::string, BuiltControl> containers;
-    for (const ControlRow& row : window_layout()) {
-        BuiltControl control = make(row);
-        const val& element = control.element;
-        const std::string name = object_name(row.ref);
-        element.call<void>("setAttribute", val("data-name"), val(name));
-        const std::string spoken = accessible_name(row.ref);
-        element.call<void>("setAttribute", val("aria-label"), val(spoken));
+PageControl ElementFactory::make(const Placement& at, const PageControl& parent) {
+    const ControlRow& row = *at.row;
+    PageControl control = make_element(row);
+    const val& element = control.element;
+    element.call<void>("setAttribute", val("data-name"), val(at.name));
+    element.call<void>("setAttribute", val("aria-label"), val(at.spoken));
+    // Through the CSSOM, which the page's policy allows, unlike style attributes.
+    element["style"].set("cssText", placement_and_paint(at));
+    parent.element.call<void>("append", element);
 
+    if (row.kind == ControlKind::PictureBox) {
+        plots.push_back(std::make_unique<PlotCanvas>(control.inner, row.back.value_or(kPlotBack),
+                                                     at.width - 2 * kPlotBorder,
+                                                     at.height - 2 * kPlotBorder));
+        control.plot = plots.back().get();
+    } else if (row.kind == ControlKind::Label && shows_a_value(row.ref)) {
+        labels.push_back(std::make_unique<TextLabel>(element, row.font, at.width, row.align));
+        control.label = labels.back().get();
+    } else if (row.kind == ControlKind::OptionButton) {
         // The focus lands on the radio itself, not on its label.
-        const bool focusable =
-            row.kind == ControlKind::PictureBox || row.kind == ControlKind::SpinButton ||
-            row.kind == ControlKind::CommandButton || row.kind == ControlKind::OptionButton;
-        if (focusable) {
-            // Positive indexes put the controls in the table's order, before anything else.
-            val stop = row.kind == ControlKind::OptionButton ? control.inner : element;
-            stop.set("tabIndex", row.tab + 1);
-            if (row.kind == ControlKind::OptionButton) {
-                stop.call<void>("setAttribute", val("aria-label"), val(spoken));
-            }
-        }
-
-        int inset = 0;
-        val parent = app;
-        if (!row.container.name.empty()) {
-            const BuiltControl& holder = containers.at(object_name(row.container));
-            parent = holder.element;
-            inset = holder.row->kind == ControlKind::PictureBox ? kPlotBorder : 0;
-        }
-        // Through the CSSOM, which the page's policy allows, unlike style attributes.
-        element["style"].set("cssText", placement_and_paint(row, inset));
-        parent.call<void>("append", element);
-        if (row.kind == ControlKind::Frame || row.kind == ControlKind::PictureBox) {
-            containers.emplace(name, control);
-        }
-        built.push_back(control);
+        control.inner.call<void>("setAttribute", val("aria-label"), val(at.spoken));
+        options.push_back(std::make_unique<RadioOption>(control.inner));
+        control.option = options.back().get();
     }
-    return built;
+    return control;
+}
+
+void ElementFactory::chain_focus(const std::vector<PageControl>& order) {
+    // Positive indexes put the controls in the table's order, before anything else.
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const PageControl& c = order[i];
+        val stop = c.option != nullptr ? c.inner : c.element;
+        stop.set("tabIndex", static_cast<int>(i + 1));
+    }
 }
 
 } // namespace web

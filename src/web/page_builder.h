@@ -1,29 +1,46 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/layout.h"
+#include "frontend/build_window.h"
+#include "web/dom_controls.h"
+#include "web/plot_canvas.h"
 
 #include <emscripten/val.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace web {
 
-struct BuiltControl {
-    const wave::ControlRow* row;
+// One control on the page, and the operations behind it where it has any.
+struct PageControl {
     emscripten::val element; // carries data-name
     emscripten::val inner;   // a plot's canvas, an option's radio input; else undefined
+    PlotCanvas* plot = nullptr;
+    TextLabel* label = nullptr;
+    RadioOption* option = nullptr;
 };
 
-// The 72 controls as page elements inside app, from the layout table: one
-// element per row, placed inside its container's element, in table order.
-std::vector<BuiltControl> build_controls(const emscripten::val& app);
+// The page's half of the walk over the layout: elements inside the app box,
+// each placed inside its container's element. Owns the operations it made.
+class ElementFactory : public wave::ControlFactory<PageControl> {
+public:
+    PageControl make(const wave::Placement& at, const PageControl& parent) override;
+    wave::PictureBox* picture_box(const PageControl& c) override {
+        return c.plot != nullptr ? &c.plot->surface() : nullptr;
+    }
+    wave::Label* label(const PageControl& c) override { return c.label; }
+    wave::OptionButton* option_button(const PageControl& c) override { return c.option; }
+    void chain_focus(const std::vector<PageControl>& order) override;
 
-// The table's faces as CSS fonts over the faces the site bundles.
-std::string css_font(wave::FontId font);
+    std::vector<std::unique_ptr<PlotCanvas>> plots;
+    std::vector<std::unique_ptr<TextLabel>> labels;
+    std::vector<std::unique_ptr<RadioOption>> options;
+};
 
-// Picture boxes draw a border this deep; what they hold is placed inside it.
-inline constexpr int kPlotBorder = 2;
+// The table's faces as CSS fonts over the faces the site bundles, at another
+// size in pixels when one is given.
+std::string css_font(wave::FontId font, double pixels = 0);
 
 } // namespace web

@@ -24,12 +24,12 @@ public:
         const val r = app.call<val>("getBoundingClientRect");
         left_ = r["left"].as<double>();
         top_ = r["top"].as<double>();
-        scale_ = std::max(1e-6, r["width"].as<double>() / kAppWidth);
+        scale_ = std::max(1e-6, r["width"].as<double>() / wave::kClientWidth);
         ratio_ = browser_window()["devicePixelRatio"].as<double>() * scale_;
         const double ratio = ratio_;
         canvas = val::global("OffscreenCanvas")
-                     .new_(static_cast<int>(std::lround(kAppWidth * ratio)),
-                           static_cast<int>(std::lround(kAppHeight * ratio)));
+                     .new_(static_cast<int>(std::lround(wave::kClientWidth * ratio)),
+                           static_cast<int>(std::lround(wave::kClientHeight * ratio)));
         g_ = canvas.call<val>("getContext", val("2d"));
         g_.call<void>("scale", ratio, ratio);
         g_.set("imageSmoothingEnabled", false);
@@ -191,7 +191,8 @@ void paint(Painter& p, const val& e) {
 val window_picture(const val& app) {
     Painter p(app);
     const val style = browser_window().call<val>("getComputedStyle", app);
-    p.fill({0, 0, kAppWidth, kAppHeight}, style["backgroundColor"].as<std::string>());
+    p.fill({0, 0, wave::kClientWidth, wave::kClientHeight},
+           style["backgroundColor"].as<std::string>());
     // Document order: a container before what it holds.
     const val all = app.call<val>("querySelectorAll", val("[data-name]"));
     const int n = all["length"].as<int>();

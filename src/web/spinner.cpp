@@ -6,15 +6,15 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace web {
 
-using namespace wave;
-
 using emscripten::val;
+using wave::SpinArrow;
 
 namespace {
 
@@ -23,36 +23,63 @@ std::vector<Spinner*>& spinners() {
     return all;
 }
 
+// performance.now(), the page's own clock.
+class PageClock : public wave::Clock {
+public:
+    wave::Micros now() const override { return std::llround(emscripten_get_now() * 1000); }
+};
+
+const PageClock& page_clock() {
+    static const PageClock clock;
+    return clock;
+}
+
+int pointer_of(const val& event) {
+    return event[key("pointerId")].as<int>();
+}
+
 } // namespace
+
+void Spinner::HoldTimer::start(wave::Micros delay) {
+    timer_.start(static_cast<double>(delay) / 1000);
+}
 
 Spinner::Spinner(val element, std::function<void()> up, std::function<void()> down)
     : element_(std::move(element)),
       up_button_(element_.call<val>("querySelector", val("button.up"))),
       down_button_(element_.call<val>("querySelector", val("button.down"))), up_(std::move(up)),
-      down_(std::move(down)), timer_([this] { repeat(); }) {
-    for (const Arrow arrow : {Arrow::Up, Arrow::Down}) {
+      down_(std::move(down)), timer_([this] { hold_.expired(); }),
+      hold_(page_clock(), timer_,
+            {[this](SpinArrow arrow) { step(arrow); },
+             [this](int, SpinArrow arrow) { return still_held(arrow); },
+             [this](SpinArrow arrow, wave::HoldEnd) {
+                 button(arrow)[key("classList")].call<void>("remove", key("held"));
+             }}) {
+    for (const SpinArrow arrow : {SpinArrow::Up, SpinArrow::Down}) {
         const val target = button(arrow);
         listen(target, "pointerdown", [this, arrow](const val& e) { press(arrow, e); });
-        listen(target, "pointerleave", [this](const val& e) {
-            if (e[key("pointerId")].as<int>() == pointer_) {
-                release();
+        listen(target, "pointermove", [this](const val& e) {
+            if (pointer_of(e) == pointer_) {
+                pointer_x_ = e[key("clientX")].as<double>();
+                pointer_y_ = e[key("clientY")].as<double>();
             }
         });
+        listen(target, "pointerleave", [this](const val& e) { hold_.release(pointer_of(e)); });
     }
-    listen(element_, "pointercancel", [this](const val&) { release(); });
+    listen(element_, "pointercancel", [this](const val& e) { hold_.release(pointer_of(e)); });
     // A long touch would open the context menu.
     listen(element_, "contextmenu", [](const val& e) { e.call<void>("preventDefault"); });
     listen(element_, "keydown", [this](const val& e) {
         const std::string key = e["key"].as<std::string>();
         if (key == "ArrowUp" || key == "ArrowDown") {
             e.call<void>("preventDefault");
-            fire(key == "ArrowUp" ? Arrow::Up : Arrow::Down);
+            step(key == "ArrowUp" ? SpinArrow::Up : SpinArrow::Down);
         }
     });
     if (spinners().empty()) {
-        listen(browser_window(), "pointerup", [](const val&) { release_all(); });
-        listen(browser_window(), "blur", [](const val&) { release_all(); });
-        listen(document(), "visibilitychange", [](const val&) { release_all(); });
+        listen(browser_window(), "pointerup", [](const val& e) { release_all(pointer_of(e)); });
+        listen(browser_window(), "blur", [](const val&) { stop_all(); });
+        listen(document(), "visibilitychange", [](const val&) { stop_all(); });
     }
     spinners().push_back(this);
 }
@@ -61,19 +88,25 @@ Spinner::~Spinner() {
     std::erase(spinners(), this);
 }
 
-void Spinner::release_all() {
+void Spinner::release_all(int pointer) {
     for (Spinner* spinner : spinners()) {
-        spinner->release();
+        spinner->hold_.release(pointer);
     }
 }
 
-const val& Spinner::button(Arrow arrow) const {
-    return arrow == Arrow::Up ? up_button_ : down_button_;
+void Spinner::stop_all() {
+    for (Spinner* spinner : spinners()) {
+        spinner->hold_.stop();
+    }
 }
 
-void Spinner::press(Arrow arrow, const val& event) {
+const val& Spinner::button(SpinArrow arrow) const {
+    return arrow == SpinArrow::Up ? up_button_ : down_button_;
+}
+
+void Spinner::press(SpinArrow arrow, const val& event) {
     // The main button of a mouse; touch and pen report 0 too.
-    if (event[key("button")].as<int>() != 0 || held_ != Arrow::None) {
+    if (event[key("button")].as<int>() != 0) {
         return;
     }
     // Neither the button nor a text selection takes the press: the spinner
@@ -92,46 +125,30 @@ void Spinner::press(Arrow arrow, const val& event) {
         options.set("preventScroll", true);
         element_.call<void>("focus", options);
     }
-    held_ = arrow;
-    pointer_ = id.as<int>();
-    target[key("classList")].call<void>("add", key("held"));
-    // Quick clicks would each set a timer and clear it again: one timer
-    // serves them all, and learns from here when the first repeat is due.
-    next_repeat_ = emscripten_get_now() + kFirstRepeatMs;
-    if (!timer_.running()) {
-        timer_.start(kFirstRepeatMs);
-    }
-    fire(arrow);
-}
-
-void Spinner::repeat() {
-    if (held_ == Arrow::None) {
-        return;
-    }
-    // Set for an earlier press: a millisecond early counts as due.
-    const double wait = next_repeat_ - emscripten_get_now();
-    if (wait > 1) {
-        timer_.start(wait);
-        return;
-    }
-    next_repeat_ += kRepeatMs;
-    timer_.start(kRepeatMs);
-    fire(held_);
-}
-
-// A timer still set runs out doing nothing.
-void Spinner::release() {
-    if (held_ != Arrow::None) {
-        button(held_)[key("classList")].call<void>("remove", key("held"));
-        held_ = Arrow::None;
-        pointer_ = -1;
+    const double x = event[key("clientX")].as<double>();
+    const double y = event[key("clientY")].as<double>();
+    if (hold_.press(id.as<int>(), arrow)) {
+        pointer_ = id.as<int>();
+        pointer_x_ = x;
+        pointer_y_ = y;
+        target[key("classList")].call<void>("add", key("held"));
     }
 }
 
-void Spinner::fire(Arrow arrow) const {
-    if (arrow == Arrow::Up) {
+// The arrow can move from under a still finger (the viewport shrinks as a
+// tablet turns), and no pointer event says so.
+bool Spinner::still_held(SpinArrow arrow) const {
+    const val box = button(arrow).call<val>("getBoundingClientRect");
+    return pointer_x_ >= box[key("left")].as<double>() &&
+           pointer_x_ < box[key("right")].as<double>() &&
+           pointer_y_ >= box[key("top")].as<double>() &&
+           pointer_y_ < box[key("bottom")].as<double>();
+}
+
+void Spinner::step(SpinArrow arrow) const {
+    if (arrow == SpinArrow::Up) {
         up_();
-    } else if (arrow == Arrow::Down) {
+    } else {
         down_();
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "frontend/hold_to_repeat.h"
 #include "web/events.h"
 
 #include <emscripten/val.h>
@@ -9,9 +10,8 @@
 
 namespace web {
 
-// Two stacked arrow buttons that only report presses. A held arrow fires at
-// the press, again after 400 ms, then every 50 ms, until the pointer leaves
-// it, is lifted or cancelled, or the page loses the focus.
+// Two stacked arrow buttons that only report presses; a held arrow repeats by
+// the core's hold rules, each hold its own pointer's.
 class Spinner {
 public:
     // element holds button.up and button.down.
@@ -20,30 +20,34 @@ public:
     Spinner(const Spinner&) = delete;
     Spinner& operator=(const Spinner&) = delete;
 
-    static constexpr double kFirstRepeatMs = 400;
-    static constexpr double kRepeatMs = 50;
-
 private:
-    enum class Arrow { None, Up, Down };
+    class HoldTimer : public wave::Timer {
+    public:
+        explicit HoldTimer(std::function<void()> expired) : timer_(std::move(expired)) {}
+        void start(wave::Micros delay) override;
 
-    void press(Arrow arrow, const emscripten::val& event);
-    void repeat();
-    void release();
-    void fire(Arrow arrow) const;
-    const emscripten::val& button(Arrow arrow) const;
-    // A release anywhere on the page ends whichever hold there is: one
-    // listener for all spinners, not one each on every release.
-    static void release_all();
+    private:
+        web::Timer timer_;
+    };
+
+    void press(wave::SpinArrow arrow, const emscripten::val& event);
+    void step(wave::SpinArrow arrow) const;
+    bool still_held(wave::SpinArrow arrow) const;
+    const emscripten::val& button(wave::SpinArrow arrow) const;
+    // One listener on the page for all spinners, not one each.
+    static void release_all(int pointer);
+    static void stop_all();
 
     emscripten::val element_;
     emscripten::val up_button_;
     emscripten::val down_button_;
     std::function<void()> up_;
     std::function<void()> down_;
-    Timer timer_;
-    Arrow held_ = Arrow::None;
-    double next_repeat_ = 0; // when the held arrow fires again, in the page's clock (ms)
-    int pointer_ = -1;
+    HoldTimer timer_;
+    wave::HoldToRepeat hold_;
+    int pointer_ = -1;     // the pointer of the latest hold
+    double pointer_x_ = 0; // where it was last seen, in the viewport
+    double pointer_y_ = 0;
 };
 
 } // namespace web

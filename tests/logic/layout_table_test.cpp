@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "frontend/window.h"
 #include "ui/layout.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +13,6 @@ using namespace wave;
 
 namespace {
 
-// The window's client area, the container of the five bands.
-constexpr int kClientWidth = 6900;
-constexpr int kClientHeight = 6990;
 // Neighbouring controls may share a strip this wide along an edge.
 constexpr int kEdgeStrip = 15;
 
@@ -100,8 +98,8 @@ TEST(LayoutTable, EveryContainerIsAnEarlierFrameOrPictureBox) {
 
 TEST(LayoutTable, EveryControlLiesInsideItsContainer) {
     for (const ControlRow& row : window_layout()) {
-        int width = kClientWidth;
-        int height = kClientHeight;
+        int width = kClientWidthTwips;
+        int height = kClientHeightTwips;
         if (const ControlRow* parent = find(row.container)) {
             width = parent->width;
             height = parent->height;

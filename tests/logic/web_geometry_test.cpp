@@ -26,12 +26,12 @@ class AppBoxPlacement : public ::testing::TestWithParam<ViewportCase> {};
 TEST_P(AppBoxPlacement, CentredAndFilling) {
     const ViewportCase& c = GetParam();
     const double outer_w = 7020.0 / 15, outer_h = 7395.0 / 15;
-    const double left = web::client_offset((c.width - outer_w) / 2, outer_w, web::kAppWidth);
-    const double top = web::client_offset((c.height - outer_h) / 2, outer_h, web::kAppHeight);
+    const double left = web::client_offset((c.width - outer_w) / 2, outer_w, wave::kClientWidth);
+    const double top = web::client_offset((c.height - outer_h) / 2, outer_h, wave::kClientHeight);
     const double s = web::fill_scale(c.width, c.height);
-    const double shown_left = left + web::kAppWidth / 2 * (1 - s);
-    const double shown_top = top + web::kAppHeight / 2 * (1 - s);
-    const double shown_w = web::kAppWidth * s, shown_h = web::kAppHeight * s;
+    const double shown_left = left + wave::kClientWidth / 2 * (1 - s);
+    const double shown_top = top + wave::kClientHeight / 2 * (1 - s);
+    const double shown_w = wave::kClientWidth * s, shown_h = wave::kClientHeight * s;
 
     EXPECT_NEAR(shown_left + shown_w / 2, c.width / 2, 1e-9);
     EXPECT_NEAR(shown_top + shown_h / 2, c.height / 2, 1e-9);
@@ -40,13 +40,13 @@ TEST_P(AppBoxPlacement, CentredAndFilling) {
     EXPECT_TRUE(std::abs(shown_w - c.width) < 1e-9 || std::abs(shown_h - c.height) < 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(Viewports, AppBoxPlacement,
-                         ::testing::Values(ViewportCase{"Laptop", 1366, 768},
-                                           ViewportCase{"FullHd", 1920, 1080},
-                                           ViewportCase{"Portrait", 768, 1024},
-                                           ViewportCase{"SmallerThanTheBox", 320, 240},
-                                           ViewportCase{"ExactlyTheBox", 460, 466}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Viewports, AppBoxPlacement,
+    ::testing::Values(ViewportCase{"Laptop", 1366, 768}, ViewportCase{"FullHd", 1920, 1080},
+                      ViewportCase{"Portrait", 768, 1024},
+                      ViewportCase{"SmallerThanTheBox", 320, 240},
+                      ViewportCase{"ExactlyTheBox", wave::kClientWidth, wave::kClientHeight}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(FillScale, AnEmptyViewportLeavesTheBoxAsItIs) {
     EXPECT_EQ(web::fill_scale(0, 768), 1.0);

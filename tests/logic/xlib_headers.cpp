@@ -6,6 +6,10 @@
 
 #include "form/form1.h"
 #include "form/wave_settings.h"
+#include "frontend/build_window.h"
+#include "frontend/events.h"
+#include "frontend/fonts.h"
+#include "frontend/window.h"
 #include "plot/plot_parts.h"
 #include "plot/vector_state.h"
 #include "ui/accessible_names.h"

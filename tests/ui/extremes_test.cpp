@@ -44,7 +44,7 @@ void bring_to(MainWindow& w, float span, float freq, std::int16_t amp) {
 // Passes every operation on to a real plot and counts the two-point lines.
 class CountingPlot : public PictureBox {
 public:
-    explicit CountingPlot(PictureBoxWidget& real) : real_(real) {}
+    explicit CountingPlot(PictureBox& real) : real_(real) {}
     void Scale(float x1, float y1, float x2, float y2) override { real_.Scale(x1, y1, x2, y2); }
     void Cls() override { real_.Cls(); }
     void DrawStyle(LineStyle s) override { real_.DrawStyle(s); }
@@ -60,7 +60,7 @@ public:
     int lines = 0;
 
 private:
-    PictureBoxWidget& real_;
+    PictureBox& real_;
 };
 
 struct ExtremeCase {
@@ -119,7 +119,7 @@ TEST_P(ThinnedGrid, CostsAtMostALinePerColumnAndShowsWhatTheSpanHolds) {
     WaveSettings s = w.form().settings;
     s.span_t = c.span;
 
-    CountingPlot counting(sum);
+    CountingPlot counting(sum.surface());
     counting.Cls();
     counting.Scale(0, 20, static_cast<float>(plot_end(s)), -20);
     counting.DrawStyle(LineStyle::Dotted);
@@ -127,7 +127,7 @@ TEST_P(ThinnedGrid, CostsAtMostALinePerColumnAndShowsWhatTheSpanHolds) {
     draw_second_lines(counting, s);
 
     const QImage& image = sum.image();
-    ASSERT_EQ(sum.PixelColumns(), image.width());
+    ASSERT_EQ(sum.surface().PixelColumns(), image.width());
     EXPECT_LE(counting.lines, image.width());
     int green_columns = 0;
     for (int x = 0; x < image.width(); ++x) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "frontend/window.h"
 #include "qt/picture_box_widget.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,8 @@ constexpr QRgb kRed = 0xFFFF0000;
 std::unique_ptr<PictureBoxWidget> component_plot(QWidget* parent = nullptr) {
     auto plot = std::make_unique<PictureBoxWidget>(0xFFFFFF, parent);
     plot->resize(305, 73);
-    plot->Scale(0, 10, 6.28318f, -10);
+    plot->fit();
+    plot->surface().Scale(0, 10, 6.28318f, -10);
     return plot;
 }
 
@@ -37,13 +39,13 @@ int count_in_row(const QImage& image, int row, QRgb colour) {
 TEST(PictureBox, ImageIsTheAreaInsideTheBorder) {
     auto plot = component_plot();
     EXPECT_EQ(plot->image().size(), QSize(301, 69));
-    EXPECT_EQ(plot->PixelColumns(), 301);
+    EXPECT_EQ(plot->surface().PixelColumns(), 301);
 }
 
 TEST(PictureBox, AxisLandsOnTheMiddleRowOnePixelThick) {
     auto plot = component_plot();
-    plot->ForeColor(0);
-    plot->Line(0, 0, 6.28318f, 0);
+    plot->surface().ForeColor(0);
+    plot->surface().Line(0, 0, 6.28318f, 0);
     const QImage& image = plot->image();
     EXPECT_EQ(count_in_row(image, 34, kBlack), 301);
     EXPECT_EQ(count_in_row(image, 33, kWhite), 301);
@@ -52,10 +54,10 @@ TEST(PictureBox, AxisLandsOnTheMiddleRowOnePixelThick) {
 
 TEST(PictureBox, DottedLineIsOnePixelOnOneOff) {
     auto plot = component_plot();
-    plot->DrawStyle(LineStyle::Dotted);
-    plot->ForeColor(0xFF00);
+    plot->surface().DrawStyle(LineStyle::Dotted);
+    plot->surface().ForeColor(0xFF00);
     const float x = 6.28318f / 2;
-    plot->Line(x, 10, x, -10);
+    plot->surface().Line(x, 10, x, -10);
     const QImage& image = plot->image();
     const int col = 150;
     // The far end's dot may fall either way; the pattern before it may not.
@@ -68,19 +70,19 @@ TEST(PictureBox, DottedLineIsOnePixelOnOneOff) {
 
 TEST(PictureBox, LineFromTheCurrentPointStartsWherePSetLeftIt) {
     auto plot = component_plot();
-    plot->ForeColor(0xFF);
-    plot->PSet(0, 10);
-    plot->Line(6.28318f, 10);
+    plot->surface().ForeColor(0xFF);
+    plot->surface().PSet(0, 10);
+    plot->surface().Line(6.28318f, 10);
     EXPECT_EQ(count_in_row(plot->image(), 0, kRed), 301);
 }
 
 TEST(PictureBox, ClsClearsToTheBackgroundAndScaleKeepsTheDrawing) {
     auto plot = component_plot();
-    plot->ForeColor(0);
-    plot->Line(0, 0, 6.28318f, 0);
-    plot->Scale(0, 20, 100, -20);
+    plot->surface().ForeColor(0);
+    plot->surface().Line(0, 0, 6.28318f, 0);
+    plot->surface().Scale(0, 20, 100, -20);
     EXPECT_EQ(count_in_row(plot->image(), 34, kBlack), 301);
-    plot->Cls();
+    plot->surface().Cls();
     EXPECT_EQ(count_in_row(plot->image(), 34, kWhite), 301);
 }
 
@@ -88,8 +90,8 @@ TEST(PictureBox, DrawingMadeBeforeShowingSurvivesHideShowAndRepaint) {
     QWidget window;
     window.resize(320, 100);
     auto* plot = component_plot(&window).release(); // owned by window
-    plot->ForeColor(0xFF);
-    plot->Line(0, 0, 6.28318f, 0);
+    plot->surface().ForeColor(0xFF);
+    plot->surface().Line(0, 0, 6.28318f, 0);
 
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -99,9 +101,9 @@ TEST(PictureBox, DrawingMadeBeforeShowingSurvivesHideShowAndRepaint) {
     plot->repaint();
 
     const QImage shown = plot->grab().toImage();
-    const int row = PictureBoxWidget::kBorder + 34;
+    const int row = kPlotBorder + 34;
     int red = 0;
-    for (int x = PictureBoxWidget::kBorder; x < 301 + PictureBoxWidget::kBorder; ++x) {
+    for (int x = kPlotBorder; x < 301 + kPlotBorder; ++x) {
         red += shown.pixel(x, row) == kRed ? 1 : 0;
     }
     EXPECT_EQ(red, 301);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "form/form1.h"
+#include "frontend/window.h"
 #include "qt/main_window.h"
 #include "qt/picture_box_widget.h"
 
@@ -34,8 +35,7 @@ double requested_scale() {
 // The plot's drawing area as it reaches the screen, in device pixels.
 QImage on_screen(PictureBoxWidget& plot) {
     const QImage grabbed = plot.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const int border =
-        static_cast<int>(std::lround(PictureBoxWidget::kBorder * plot.devicePixelRatioF()));
+    const int border = static_cast<int>(std::lround(kPlotBorder * plot.devicePixelRatioF()));
     const QSize area = plot.image().size();
     QImage inside = grabbed.copy(QRect(QPoint(border, border), area));
     inside.setDevicePixelRatio(1);
@@ -55,10 +55,10 @@ TEST(ScreenScale, WindowRunsAtTheRequestedFactor) {
     const double scale = requested_scale();
     EXPECT_DOUBLE_EQ(w.devicePixelRatioF(), scale);
     // The layout stays in logical pixels; only the device pixels grow.
-    EXPECT_EQ(w.size(), QSize(460, 466));
+    EXPECT_EQ(w.size(), QSize(kClientWidth, kClientHeight));
     const QSize device = w.grab().size();
-    EXPECT_EQ(device.width(), static_cast<int>(std::lround(460 * scale)));
-    EXPECT_EQ(device.height(), static_cast<int>(std::lround(466 * scale)));
+    EXPECT_EQ(device.width(), static_cast<int>(std::lround(kClientWidth * scale)));
+    EXPECT_EQ(device.height(), static_cast<int>(std::lround(kClientHeight * scale)));
 }
 
 struct LineCase {
@@ -83,10 +83,10 @@ TEST_P(ScreenScaleLines, AHorizontalLineIsCrispOnScreen) {
     holder.resize(305, 73);
     holder.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&holder));
-    plot->Scale(0, 10, 100, -10);
-    plot->DrawStyle(c.style);
-    plot->ForeColor(c.colour);
-    plot->Line(0, c.y, 100, c.y);
+    plot->surface().Scale(0, 10, 100, -10);
+    plot->surface().DrawStyle(c.style);
+    plot->surface().ForeColor(c.colour);
+    plot->surface().Line(0, c.y, 100, c.y);
 
     const double scale = requested_scale();
     const QImage image = kept(*plot);

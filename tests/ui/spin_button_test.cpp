@@ -14,9 +14,11 @@ using namespace desktop;
 
 namespace {
 
+constexpr int kFirstRepeatMs = wave::HoldToRepeat::kFirstRepeat / 1000;
+constexpr int kRepeatMs = wave::HoldToRepeat::kRepeat / 1000;
 // Well past the first repeat delay, so a slow machine still sees repeats.
-constexpr int kHoldMs = SpinButton::kFirstRepeatMs * 3;
-constexpr int kQuietMs = SpinButton::kFirstRepeatMs + 10 * SpinButton::kRepeatMs;
+constexpr int kHoldMs = kFirstRepeatMs * 3;
+constexpr int kQuietMs = kFirstRepeatMs + 10 * kRepeatMs;
 
 // On a 17 x 25 button the upper arrow is rows 0..11, the lower 12..24.
 // QTest reads (0, 0) as "the centre", so no case uses it.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "frontend/label_fit.h"
 #include "qt/value_label.h"
 #include "ui/number_text.h"
 
@@ -142,7 +143,7 @@ TEST_P(ValueLabelFit, WholeTextStaysInsideTheLabel) {
         const int room = label.contentsRect().width();
         EXPECT_LE(QFontMetrics(used, &label).horizontalAdvance(shown), room);
         EXPECT_LE(QFontMetricsF(used, &label).boundingRect(shown).width(), room);
-        EXPECT_GE(used == normal ? 100 : used.stretch(), ValueLabel::kMinStretch);
+        EXPECT_GE(used == normal ? 100 : used.stretch(), wave::kMinStretch);
         EXPECT_LE(sizeOf(used), sizeOf(normal));
 
         // Clipping would narrow the ink below that of the same text drawn freely.
@@ -206,9 +207,9 @@ TEST_P(ValueLabelChoice, ChangesTheFontOnlyAsFarAsNeeded) {
         break;
     case Expect::Smaller:
         // Only because the narrowest stretch was too wide at full size.
-        EXPECT_GT(natural * ValueLabel::kMinStretch / 100.0, room);
+        EXPECT_GT(natural * wave::kMinStretch / 100.0, room);
         EXPECT_LT(sizeOf(used), sizeOf(normal));
-        EXPECT_GE(used.stretch(), ValueLabel::kMinStretch);
+        EXPECT_GE(used.stretch(), wave::kMinStretch);
         break;
     }
 }

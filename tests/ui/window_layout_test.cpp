@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window_fixture.h"
 
+#include "frontend/window.h"
+
 #include <QStyle>
 
 #include <ostream>
@@ -136,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return std::string(row.param.test); });
 
 TEST_F(WindowTest, ClientAreaIsFixedAtItsLayoutSize) {
-    const QSize client(460, 466);
+    const QSize client(kClientWidth, kClientHeight);
     EXPECT_EQ(window->size(), client);
     EXPECT_EQ(window->minimumSize(), client);
     EXPECT_EQ(window->maximumSize(), client);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window_fixture.h"
 
+#include "frontend/window.h"
+#include "qt/colour.h"
 #include "qt/picture_box_widget.h"
 
 #include <QApplication>
@@ -32,7 +34,7 @@ void PrintTo(const BackRow& row, std::ostream* os) {
     *os << row.test;
 }
 
-constexpr QRgb kSilver = 0xC0C0C0;
+const QRgb kSilver = to_argb(kWindowBack) & 0xFFFFFF;
 constexpr QRgb kLightCyan = 0xC0FFFF;
 constexpr QRgb kLightYellow = 0xFFFFC0;
 constexpr QRgb kLightMagenta = 0xFFC0FF;
@@ -127,11 +129,11 @@ TEST_P(WindowInkOverPlot, TextStaysOverARedrawnSumPlot) {
     ASSERT_NE(widget, nullptr);
     ASSERT_NE(gr, nullptr);
     // Clear Gr, then rule black lines through the rows the labels stand on.
-    gr->Cls();
-    gr->Scale(0, 0, 300, 133);
-    gr->ForeColor(0);
+    gr->surface().Cls();
+    gr->surface().Scale(0, 0, 300, 133);
+    gr->surface().ForeColor(0);
     for (int y = 70; y < 95; ++y) {
-        gr->Line(0, static_cast<float>(y), 300, static_cast<float>(y));
+        gr->surface().Line(0, static_cast<float>(y), 300, static_cast<float>(y));
     }
     const QImage shot = window->grab().toImage();
     EXPECT_GE(ink_pixels(shot, inWindow(*widget), row.rgb), 3);

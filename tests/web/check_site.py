@@ -4,13 +4,15 @@
 bundled face able to draw every caption, and each page's policy naming the
 hashes of exactly the inline style and script it carries.
 
-  check_site.py SITE_DIR LAYOUT_TABLE_CPP
+  check_site.py SITE_DIR LAYOUT_JSON_PROGRAM
 """
 import base64
 import hashlib
 import html.parser
+import json
 import os
 import re
+import subprocess
 import sys
 import unittest
 
@@ -22,9 +24,8 @@ CEILING = 600 * 1024
 
 
 def captions():
-    with open(LAYOUT, encoding="utf-8") as source:
-        text = source.read()
-    return re.findall(r'K::\w+,\s*(?:kWindow|\{[^}]*\}),\s*"([^"]*)"', text)
+    layout = subprocess.run([LAYOUT], check=True, capture_output=True, text=True).stdout
+    return [row["caption"] for row in json.loads(layout)]
 
 
 class Page(html.parser.HTMLParser):

@@ -223,6 +223,108 @@ test('a held arrow presses at once, again after 400 ms, then every 50 ms, until 
   }
 });
 
+// A hold is its own finger's: lifting another ends nothing, and a finger
+// that stays put while the arrow moves away from under it holds nothing.
+const TOUCHES = [
+  {
+    name: 'a second finger taps an option and lifts',
+    spinner: 'SpinButton4(2)',
+    during: async ({ page, cdp, at }) => {
+      const box = await web.control(page, 'Option3').boundingBox();
+      const other = { x: box.x + box.width / 2, y: box.y + box.height / 2, id: 2 };
+      await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [at, other] });
+      // touchEnd lists the fingers that lift.
+      await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [other] });
+    },
+    holds: true,
+  },
+  {
+    name: 'the viewport shrinks under a still finger',
+    spinner: 'SpinButton4(3)',
+    during: async ({ page, arrow, box }) => {
+      await page.setViewportSize({ width: 700, height: 500 });
+      // The page refits at the browser's next resize event: wait for it, at most a second.
+      for (let n = 0; n < 50 && (await arrow.boundingBox()).x === box.x; n++) {
+        await new Promise((resolve) => setTimeout(resolve, 20));
+      }
+      assert.notEqual((await arrow.boundingBox()).x, box.x, 'the arrow moved');
+    },
+    holds: false,
+  },
+];
+
+test('a touch hold ends with its own finger or when the arrow leaves it', async (t) => {
+  for (const row of TOUCHES) {
+    await t.test(row.name, async () => {
+      const { page, close } = await ready({ hasTouch: true });
+      try {
+        await page.clock.install({ time: 0 });
+        await page.clock.pauseAt(1000);
+        const cdp = await page.context().newCDPSession(page);
+        const label = row.spinner.replace('SpinButton4', 'Labelb');
+        const presses = async () => Number(await web.text(page, label));
+        const arrow = web.control(page, row.spinner).locator('button.up');
+        const box = await arrow.boundingBox();
+        const at = { x: box.x + box.width / 2, y: box.y + box.height / 2, id: 1 };
+        await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [at] });
+        await page.clock.runFor(420);
+        assert.equal(await presses(), 2);
+        await row.during({ page, cdp, at, arrow, box });
+        await page.clock.runFor(500);
+        // Ten more repeats in 500 ms, or none.
+        assert.equal(await presses(), row.holds ? 12 : 2);
+        await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [at] });
+      } finally {
+        await close();
+      }
+    });
+  }
+});
+
+test('a long value shows whole inside its label, condensed to half its width at most', async () => {
+  const { page, problems, close } = await ready();
+  try {
+    const keys = async (name, key, times) => {
+      await web.control(page, name).focus();
+      for (let n = 0; n < times; n++) await page.keyboard.press(key);
+    };
+    await keys('SpinButton3(0)', 'ArrowUp', 9);
+    await web.press(page, 'Option6');
+    await keys('SpinButton3(0)', 'ArrowUp', 1);
+    await web.press(page, 'Option5');
+    await keys('SpinButton3(0)', 'ArrowUp', 1);
+    await keys('SpinButton4(1)', 'ArrowUp', 105);
+    await keys('SpinButton1', 'ArrowUp', 99);
+    const shown = {};
+    for (const name of ['Labela(0)', 'Labelb(1)', 'labelt', 'value_t']) {
+      shown[name] = await web.control(page, name).evaluate((label) => {
+        // The label's own box as laid out, before its transform, on screen.
+        const app = document.getElementById('app');
+        const scale = app.getBoundingClientRect().width / app.offsetWidth;
+        const left = label.offsetParent.getBoundingClientRect().left + label.offsetLeft * scale;
+        const range = document.createRange();
+        range.selectNodeContents(label);
+        const text = range.getBoundingClientRect();
+        return {
+          text: label.textContent,
+          inside: text.left >= left - 0.5 && text.right <= left + label.offsetWidth * scale + 0.5,
+          stretch: new DOMMatrix(getComputedStyle(label).transform).a,
+        };
+      });
+    }
+    assert.deepEqual(Object.values(shown).map((s) => s.text), ['10.5', '105', '100', '100']);
+    for (const [name, s] of Object.entries(shown)) {
+      assert.ok(s.inside, `${name} "${s.text}" lies inside its label`);
+      assert.ok(s.stretch >= 0.5 && s.stretch <= 1, `${name} stretched by ${s.stretch}`);
+    }
+    // A value too wide for its box is narrowed.
+    assert.ok(shown['Labela(0)'].stretch < 1);
+    assert.deepEqual(problems, []);
+  } finally {
+    await close();
+  }
+});
+
 test('the keyboard: Tab in the table\'s order, Up and Down on a spinner, Space on an option and RESET', async (t) => {
   const { page, problems, close } = await ready();
   try {

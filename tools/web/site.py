@@ -2,10 +2,11 @@
 # SPDX-License-Identifier: MIT
 """Assembles the browser version's static site.
 
-  site.py fonts --layout layout_table.cpp --pyftsubset P --fc-match F --out DIR
+  site.py fonts --layout-command CMD... --pyftsubset P --fc-match F --out DIR
       subsets the installed Debian faces to the characters the page draws
       (the layout table's captions, the digits and the point), as woff2, with
-      the licence texts of their packages.
+      the licence texts of their packages. CMD prints the layout table as JSON
+      (tools/layout_json.cpp).
   site.py pages --template T --css C --fonts DIR --script JS --wasm W
                 --single-script JS --out SITE
       writes index.html (script and module beside it) and wave-synthesis.html
@@ -17,7 +18,6 @@ import base64
 import hashlib
 import json
 import os
-import re
 import shutil
 import subprocess
 import sys
@@ -34,19 +34,14 @@ FACES = [
 VALUE_CHARACTERS = "0123456789."
 
 
-def captions(layout_source):
+def captions(layout_command):
     """The caption column of every row of the layout table."""
-    text = open(layout_source, encoding="utf-8").read()
-    row = re.compile(r'K::\w+,\s*(?:kWindow|\{[^}]*\}),\s*"((?:[^"\\]|\\.)*)"')
-    found = row.findall(text)
-    if len(found) < 72:
-        sys.exit(f"site.py: found {len(found)} rows in {layout_source}, expected 72")
-    return found
+    return [row["caption"] for row in json.loads(run(*layout_command))]
 
 
-def page_characters(layout_source):
+def page_characters(layout_command):
     chars = set(VALUE_CHARACTERS)
-    for caption in captions(layout_source):
+    for caption in captions(layout_command):
         chars.update(caption)
     chars.discard(" ")
     return "".join(sorted(chars)) + " "
@@ -64,7 +59,7 @@ def licence_of(font_file):
 def fonts(args):
     shutil.rmtree(args.out, ignore_errors=True)
     os.makedirs(args.out)
-    text = page_characters(args.layout)
+    text = page_characters(args.layout_command)
     manifest = []
     licences = {}
     for family, style, weight, pattern, expected in FACES:
@@ -148,7 +143,7 @@ def main():
     parser = argparse.ArgumentParser()
     commands = parser.add_subparsers(dest="command", required=True)
     f = commands.add_parser("fonts")
-    f.add_argument("--layout", required=True)
+    f.add_argument("--layout-command", nargs="+", required=True)
     f.add_argument("--pyftsubset", default="pyftsubset")
     f.add_argument("--fc-match", default="fc-match")
     f.add_argument("--out", required=True)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Prints the window's layout table as JSON, with each control's spoken name,
-// so the browser tests check the page against the table itself, not a copy.
+// Prints the window's layout table as JSON, with each control's spoken name:
+// the site build takes the captions its fonts must draw from it, and the
+// browser tests check the page against the table itself, not a copy.
 #include "ui/accessible_names.h"
 #include "ui/layout.h"
 

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/controls.h"
+#include "ui/layout.h"
+
+#include <string_view>
+
+namespace wave {
+
+// The window itself, as every front end and test shows it.
+inline constexpr std::string_view kWindowTitle = "波の合成";
+inline constexpr int kClientWidthTwips = 6900;
+inline constexpr int kClientHeightTwips = 6990;
+// The client area in logical pixels: 460 x 466.
+inline constexpr int kClientWidth = kClientWidthTwips / kTwipsPerPixel;
+inline constexpr int kClientHeight = kClientHeightTwips / kTwipsPerPixel;
+inline constexpr Colour kWindowBack = 0xC0C0C0; // silver
+
+// A picture box's sunken edge, in logical pixels: its drawing area and the
+// controls it holds lie inside it.
+inline constexpr int kPlotBorder = 2;
+// A picture box whose row names no colour of its own.
+inline constexpr Colour kPlotBack = 0xFFFFFF;
+
+// The window's outer size as the logic set it, remembered: the window manager
+// or the page owns the real frame. A front end moves the window in Left and Top.
+class RememberedWindow : public Window {
+public:
+    float Width() const override { return width_; }
+    float Height() const override { return height_; }
+    void Width(float twips) override { width_ = twips; }
+    void Height(float twips) override { height_ = twips; }
+
+private:
+    float width_ = 0, height_ = 0;
+};
+
+} // namespace wave
