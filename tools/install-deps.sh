@@ -14,7 +14,7 @@ packages=(
   pulseaudio pulseaudio-utils
   dpkg-dev file
   emscripten node-acorn nodejs fonttools python3-brotli
-  chromium
+  chromium poppler-utils
 )
 # Another distribution's nodejs carries npm inside and conflicts with
 # Debian's: ask for npm only when the command is missing.

@@ -5,7 +5,8 @@
 # the SVG (needs rsvg-convert, Debian package librsvg2-bin).
 set -euo pipefail
 cd "$(dirname "$0")/../packaging"
-for size in 16 24 32 48 64 128 256; do
+# 192 and 512 are the browser version's install icons.
+for size in 16 24 32 48 64 128 192 256 512; do
   mkdir -p "icons/${size}x${size}"
   rsvg-convert -w "$size" -h "$size" wave-synthesis.svg -o "icons/${size}x${size}/wave-synthesis.png"
 done

@@ -32,12 +32,10 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setPalette(palette);
     setAutoFillBackground(true);
 
-    FormControls controls;
-    controls.window = &geometry_;
-    controls.screen = &screen_;
-    const std::vector<QWidget*> made = build_window_controls(*this, controls);
-    controls_ = controls;
-    form_ = std::make_unique<Form1>(controls);
+    controls_.window = &geometry_;
+    controls_.screen = &screen_;
+    const std::vector<QWidget*> made = build_window_controls(*this, controls_);
+    form_ = std::make_unique<Form1>(controls_);
     for (QWidget* widget : made) {
         if (auto* plot = qobject_cast<PictureBoxWidget*>(widget)) {
             plots_.push_back(plot);

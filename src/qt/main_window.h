@@ -9,10 +9,6 @@
 #include <memory>
 #include <vector>
 
-namespace wave {
-class Form1;
-} // namespace wave
-
 namespace desktop {
 
 class PictureBoxWidget;
@@ -30,12 +26,12 @@ public:
 
     wave::Form1& form() { return *form_; }
     const WindowGeometry& windowGeometry() const { return geometry_; }
-    // The controls the logic was built with, for putting a set-up into them.
+    // What the logic reaches by name, as the window lent it.
     const wave::FormControls& controls() const { return controls_; }
-
-private:
+    // Shows what the plots drew since the last time.
     void present();
 
+private:
     WindowGeometry geometry_{*this};
     ScreenSize screen_;
     wave::FormControls controls_;

@@ -72,7 +72,8 @@ WindowActions::WindowActions(MainWindow& window, Language language)
     }
     window_.setContextMenuPolicy(Qt::ActionsContextMenu);
     // The menu from the keyboard, as other desktops open it.
-    auto* menu_key = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &window_);
+    auto* menu_key = new QShortcut(&window_);
+    menu_key->setKeys({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
     connect(menu_key, &QShortcut::activated, this, [this] {
         QWidget* at =
             QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window_;
@@ -130,6 +131,7 @@ void WindowActions::applySetup(std::string_view text) {
             option->Value(true);
         }
     }
+    window_.present();
 }
 
 void WindowActions::copySetup() {

@@ -27,6 +27,14 @@
       showLoadError('The program could not be loaded: ' + (reason && reason.message ? reason.message : reason));
     }
   });
+  // Without an origin of its own (a sandboxed frame, a file opened from disk)
+  // the page may not fetch its module, and the browser reports that failure
+  // to nobody: say so before trying. The single file carries its module inline.
+  var script = document.currentScript;
+  if (script && script.src && self.origin === 'null') {
+    showLoadError('The program cannot load here: embed or open wave-synthesis.html, the single-file page.');
+    throw new Error('no origin to fetch the module from');
+  }
   if (typeof WebAssembly === 'undefined') {
     showLoadError('This page needs WebAssembly, which this browser does not provide.');
     throw new Error('WebAssembly is missing');

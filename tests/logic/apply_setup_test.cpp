@@ -10,6 +10,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace wave {
@@ -87,6 +88,11 @@ TEST(ApplySetup, ShowsWhatPressesWouldHaveShown) {
         apply_setup(opened->form, controls_of(*opened),
                     read_setup("http://127.0.0.1:8000/#" + text, opened->form.settings));
 
+        const WaveSettings& got = opened->form.settings;
+        const WaveSettings& want = pressed->form.settings;
+        EXPECT_EQ(std::tie(got.amp, got.freq, got.is_cos, got.span_t, got.step_a, got.step_f),
+                  std::tie(want.amp, want.freq, want.is_cos, want.span_t, want.step_a, want.step_f))
+            << text;
         for (std::size_t i = 0; i < 4; ++i) {
             EXPECT_EQ(opened->Labela[i].text, pressed->Labela[i].text) << text;
             EXPECT_EQ(opened->Labelb[i].text, pressed->Labelb[i].text) << text;

@@ -65,60 +65,6 @@ TEST(SetupText, ARandomSetupComesBackExactly) {
     }
 }
 
-// Reading a text and pressing to what it says give the same record.
-TEST(SetupText, ReadingATextEqualsPressingToIt) {
-    using Click = void (Form1::*)();
-    constexpr Click step_a[] = {&Form1::Option5_Click, &Form1::Option6_Click, &Form1::Option7_Click,
-                                &Form1::Option8_Click};
-    constexpr Click step_f[] = {&Form1::Option1_Click, &Form1::Option2_Click, &Form1::Option3_Click,
-                                &Form1::Option4_Click};
-    constexpr const char* steps[] = {"1", "0.5", "0.2", "0.1"};
-    std::mt19937_64 rng(7);
-    for (int n = 0; n < 25; ++n) {
-        NullForm f;
-        Form1& form = f.form;
-        form.Form_Load();
-        std::string text;
-        for (std::int16_t i = 0; i < 4; ++i) {
-            const auto amp = static_cast<int>(rng() % 110);
-            const auto freq = static_cast<int>(rng() % 120);
-            const bool sine = rng() % 2 == 0;
-            // 0.1 at a time, and past 10 one last step of 1.
-            form.Option8_Click();
-            for (int p = 0; p < (amp > 100 ? amp - 10 : amp); ++p) {
-                form.SpinButton3_SpinUp(i);
-            }
-            form.Option5_Click();
-            if (amp > 100) {
-                form.SpinButton3_SpinUp(i);
-            }
-            form.Option1_Click();
-            for (int p = 0; p < freq / 10; ++p) {
-                form.SpinButton4_SpinUp(i);
-            }
-            form.Option4_Click();
-            for (int p = 0; p < freq % 10; ++p) {
-                form.SpinButton4_SpinUp(i);
-            }
-            if (sine) {
-                form.switch_s_Click(i);
-            }
-            text += std::string(1, static_cast<char>('a' + i)) + '=' + tenths_text(amp) +
-                    (sine ? "SIN" : "Cos") + tenths_text(freq) + '&';
-        }
-        const auto span = static_cast<int>(1 + rng() % 20);
-        for (int p = 1; p < span; ++p) {
-            form.SpinButton1_SpinUp();
-        }
-        const std::size_t a = rng() % 4;
-        const std::size_t fq = rng() % 4;
-        (form.*step_a[a])();
-        (form.*step_f[fq])();
-        text += "t=" + std::to_string(span) + "&step_f=" + steps[fq] + "&step_a=" + steps[a];
-        EXPECT_EQ(fields(read_setup(text, loaded())), fields(form.settings)) << text;
-    }
-}
-
 TEST(SetupText, WritesOnlyWhatDiffersFromTheStart) {
     const std::pair<const char*, const char*> cases[] = {
         {"", "t=1"},

@@ -125,16 +125,8 @@ TEST(WindowActions, TheCsvGoesWhereItIsToldUnderTheSetUpsName) {
     EXPECT_FALSE(file.exists());
 }
 
-struct MenuCase {
-    const char* name;
-    Language language;
-    QStringList items;
-};
-
-class WindowMenu : public testing::TestWithParam<MenuCase> {};
-
-TEST_P(WindowMenu, ShiftF10ListsEveryActionWithItsKey) {
-    Shown shown(GetParam().language);
+// The menu a key opens, as its items read, and closed again.
+QStringList menu_after(Shown& shown, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QStringList seen;
     QTimer::singleShot(0, [&] {
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
@@ -144,8 +136,25 @@ TEST_P(WindowMenu, ShiftF10ListsEveryActionWithItsKey) {
             menu->close();
         }
     });
-    QTest::keyClick(shown.window.get(), Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_EQ(seen, GetParam().items);
+    QTest::keyClick(shown.window.get(), key, modifiers);
+    return seen;
+}
+
+struct MenuCase {
+    const char* name;
+    Language language;
+    QStringList items;
+};
+
+class WindowMenu : public testing::TestWithParam<MenuCase> {};
+
+TEST_P(WindowMenu, TheMenuKeyAndShiftF10ListEveryActionWithItsKey) {
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_Menu, Qt::NoModifier}, std::pair{Qt::Key_F10, Qt::ShiftModifier}}) {
+        Shown shown(GetParam().language);
+        EXPECT_EQ(menu_after(shown, key, modifiers), GetParam().items)
+            << QKeySequence(key | modifiers).toString().toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
 """Checks the assembled site: only site files, under the size ceiling, every
-bundled face able to draw every caption, and each page's policy naming the
-hashes of exactly the inline style and script it carries.
+bundled face able to draw every caption, each page's policy naming the
+hashes of exactly the inline style and script it carries, and the offline
+worker keeping every file the page and its manifest ask for.
 
   check_site.py SITE_DIR LAYOUT_JSON_PROGRAM
 """
@@ -70,7 +71,8 @@ class Site(unittest.TestCase):
                 yield os.path.relpath(os.path.join(root, name), SITE)
 
     def test_only_site_files_and_under_the_ceiling(self):
-        allowed = re.compile(r"^(index\.html|wave-synthesis\.(js|wasm|html)|fonts/[^/]+\.woff2|fonts/LICENSE-[^/]+)$")
+        allowed = re.compile(r"^(index\.html|wave-synthesis\.(js|wasm|html)|fonts/[^/]+\.woff2|fonts/LICENSE-[^/]+"
+                             r"|manifest\.webmanifest|sw\.js|icons/wave-synthesis(-\d+\.png|\.svg))$")
         files = list(self.files())
         self.assertEqual([f for f in files if not allowed.match(f)], [])
         for needed in ("index.html", "wave-synthesis.js", "wave-synthesis.wasm", "wave-synthesis.html"):
@@ -100,6 +102,18 @@ class Site(unittest.TestCase):
                     self.assertIn(sha(page.scripts[0]), scripts)
                 for loose in ("'unsafe-inline'", "'unsafe-eval'", "*", "http:", "https:"):
                     self.assertNotIn(loose, page.csp.split())
+
+    def test_the_worker_keeps_every_file_the_page_asks_for(self):
+        with open(os.path.join(SITE, "index.html"), encoding="utf-8") as page:
+            text = page.read()
+        asked = set(re.findall(r'(?:href|src)="([^"#:]+)"', text)) | set(re.findall(r"url\(([^):]+)\)", text))
+        with open(os.path.join(SITE, "manifest.webmanifest"), encoding="utf-8") as manifest:
+            asked |= {icon["src"] for icon in json.load(manifest)["icons"]}
+        with open(os.path.join(SITE, "sw.js"), encoding="utf-8") as worker_file:
+            worker = worker_file.read()
+        kept = set(json.loads(re.search(r"const FILES = (\[.*?\]);", worker).group(1)))
+        self.assertEqual(sorted(asked - kept), [])
+        self.assertEqual(sorted(f for f in kept - {"./"} if not os.path.isfile(os.path.join(SITE, f))), [])
 
 
 if __name__ == "__main__":

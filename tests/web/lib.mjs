@@ -36,11 +36,20 @@ const TYPES = {
   '.woff2': 'font/woff2',
   '.css': 'text/css; charset=utf-8',
   '.txt': 'text/plain; charset=utf-8',
+  '.webmanifest': 'application/manifest+json',
+  '.png': 'image/png',
+  '.svg': 'image/svg+xml',
 };
 
 // The site on 127.0.0.1 at a port the system picks; resolves to its origin.
+// Offline (setOnline(false)) it drops every connection, as a lost network does.
 export async function serve(root = SITE) {
+  let online = true;
   const server = http.createServer(async (req, res) => {
+    if (!online) {
+      req.socket.destroy();
+      return;
+    }
     let rel = decodeURIComponent(new URL(req.url, 'http://localhost').pathname);
     if (rel.endsWith('/')) rel += 'index.html';
     const file = path.join(root, path.normalize(rel));
@@ -57,7 +66,11 @@ export async function serve(root = SITE) {
     }
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { origin: `http://127.0.0.1:${server.address().port}`, close: () => new Promise((r) => server.close(r) && server.closeAllConnections()) };
+  return {
+    origin: `http://127.0.0.1:${server.address().port}`,
+    setOnline: (value) => (online = value),
+    close: () => new Promise((r) => server.close(r) && server.closeAllConnections()),
+  };
 }
 
 export async function launch() {
@@ -73,7 +86,7 @@ export async function launch() {
 // A new page that notes every console error, script error, failed request and
 // request for anything but the site's own files (or the data: URI that the
 // single file's module comes from).
-export async function openPage(browser, url, { beforeLoad, ...options } = {}) {
+export async function openPage(browser, url, { beforeLoad, waitUntil, ...options } = {}) {
   const context = await browser.newContext({ viewport: { width: 1366, height: 768 }, ...options });
   context.setDefaultTimeout(TIMEOUT);
   const page = await context.newPage();
@@ -88,7 +101,7 @@ export async function openPage(browser, url, { beforeLoad, ...options } = {}) {
     if (!u.startsWith(own) && !u.startsWith('data:')) problems.push(`foreign request: ${u.slice(0, 80)}`);
   });
   if (beforeLoad) await beforeLoad(page);
-  await page.goto(url);
+  await page.goto(url, { waitUntil });
   return { page, problems, close: () => context.close() };
 }
 

@@ -8,10 +8,11 @@
       the licence texts of their packages. CMD prints the layout table as JSON
       (tools/layout_json.cpp).
   site.py pages --template T --css C --fonts DIR --script JS --wasm W
-                --single-script JS --out SITE
-      writes index.html (script and module beside it) and wave-synthesis.html
-      (everything inline), each with a Content-Security-Policy that names the
-      hashes of its inline style and script.
+                --single-script JS --icons PACKAGING --worker SW --out SITE
+      writes index.html (script and module beside it) with its web app
+      manifest, icons and offline worker, and wave-synthesis.html (everything
+      inline), each with a Content-Security-Policy that names the hashes of its
+      inline style and script.
 """
 import argparse
 import base64
@@ -29,6 +30,12 @@ FACES = [
     ("Wave PGothic", "normal", "400", "IPAPGothic", "IPAPGothic"),
     ("Wave Gothic", "normal", "400", "IPAGothic", "IPAGothic"),
 ]
+
+# The program's icon in the sizes the site offers (rendered by tools/render-icons.sh).
+ICON_SIZES = (32, 192, 512)
+
+# The surround of the window, and of the installed program's title bar and splash.
+THEME_COLOUR = "#000000"
 
 # Value captions are numbers: digits and a point.
 VALUE_CHARACTERS = "0123456789."
@@ -86,15 +93,18 @@ def sha256(text):
 
 def font_faces(manifest, source):
     rules = []
+    # Until a face arrives the text shows in a fallback, never invisible.
     for face in manifest:
         rules.append(
             f"@font-face {{ font-family: '{face['family']}'; font-style: {face['style']}; "
-            f"font-weight: {face['weight']}; src: url({source(face['file'])}) format('woff2'); }}")
+            f"font-weight: {face['weight']}; font-display: swap; "
+            f"src: url({source(face['file'])}) format('woff2'); }}")
     return "\n".join(rules) + "\n"
 
 
-def write_page(template, path, csp, style, script_tag):
-    page = template.replace("@CSP@", csp).replace("@STYLE@", style).replace("@SCRIPT@", script_tag)
+def write_page(template, path, csp, links, style, script_tag):
+    page = (template.replace("@CSP@", csp).replace("@LINKS@", links).replace("@THEME@", THEME_COLOUR)
+            .replace("@STYLE@", style).replace("@SCRIPT@", script_tag))
     with open(path, "w", encoding="utf-8") as out:
         out.write(page)
 
@@ -112,15 +122,27 @@ def pages(args):
             shutil.copyfile(os.path.join(args.fonts, name), os.path.join(args.out, "fonts", name))
     shutil.copyfile(args.script, os.path.join(args.out, "wave-synthesis.js"))
     shutil.copyfile(args.wasm, os.path.join(args.out, "wave-synthesis.wasm"))
+    icons = install_icons(args.icons, args.out)
 
     style = font_faces(manifest, lambda f: f"fonts/{f}") + css
     csp = ("default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; "
            f"style-src 'self' {sha256(style)}; font-src 'self'; img-src 'self' data:; "
            "connect-src 'self'; object-src 'none'; base-uri 'none'; form-action 'none'")
+    fonts_used = [f"fonts/{face['file']}" for face in manifest]
+    links = "\n".join(
+        ['<link rel="icon" href="icons/wave-synthesis.svg" type="image/svg+xml">',
+         '<link rel="apple-touch-icon" href="icons/wave-synthesis-192.png">',
+         '<link rel="manifest" href="manifest.webmanifest">']
+        # The faces arrive with the module, before the first caption needs them.
+        + [f'<link rel="preload" href="{f}" as="font" type="font/woff2" crossorigin>' for f in fonts_used])
     # The module is asked for with the page, not only once the script has run.
-    write_page(template, os.path.join(args.out, "index.html"), csp, style,
+    write_page(template, os.path.join(args.out, "index.html"), csp, links, style,
                '<link rel="preload" href="wave-synthesis.wasm" as="fetch" type="application/wasm" '
                'crossorigin="anonymous">\n<script src="wave-synthesis.js"></script>')
+    write_web_manifest(args.out, icons)
+    write_worker(args.worker, args.out,
+                 ["index.html", "wave-synthesis.js", "wave-synthesis.wasm", "manifest.webmanifest"]
+                 + fonts_used + icons)
 
     # One file for a USB stick or a learning platform: fonts and module inline.
     def data_url(name):
@@ -135,8 +157,55 @@ def pages(args):
     csp = ("default-src 'none'; "
            f"script-src {sha256(script)} 'wasm-unsafe-eval'; style-src {sha256(style)}; "
            "font-src data:; img-src data:; connect-src data:; base-uri 'none'; form-action 'none'")
-    write_page(template, os.path.join(args.out, "wave-synthesis.html"), csp, style,
-               f"<script>{script}</script>")
+    icon = base64.b64encode(open(os.path.join(args.out, "icons/wave-synthesis-32.png"), "rb").read()).decode()
+    write_page(template, os.path.join(args.out, "wave-synthesis.html"), csp,
+               f'<link rel="icon" href="data:image/png;base64,{icon}">', style, f"<script>{script}</script>")
+
+
+def install_icons(packaging, out):
+    """Copies the icon's sizes and its drawing into SITE/icons; returns their site paths."""
+    os.makedirs(os.path.join(out, "icons"))
+    names = ["icons/wave-synthesis.svg"]
+    shutil.copyfile(os.path.join(packaging, "wave-synthesis.svg"), os.path.join(out, names[0]))
+    for size in ICON_SIZES:
+        name = f"icons/wave-synthesis-{size}.png"
+        shutil.copyfile(os.path.join(packaging, "icons", f"{size}x{size}", "wave-synthesis.png"),
+                        os.path.join(out, name))
+        names.append(name)
+    return names
+
+
+def write_web_manifest(out, icons):
+    entries = [{"src": "icons/wave-synthesis.svg", "sizes": "any", "type": "image/svg+xml"}]
+    entries += [{"src": f"icons/wave-synthesis-{size}.png", "sizes": f"{size}x{size}", "type": "image/png"}
+                for size in ICON_SIZES if size >= 192]
+    web_manifest = {
+        "name": "波の合成",
+        "short_name": "波の合成",
+        "lang": "ja",
+        "id": "./",
+        "start_url": "./",
+        "scope": "./",
+        "display": "standalone",
+        "background_color": THEME_COLOUR,
+        "theme_color": THEME_COLOUR,
+        "icons": entries,
+    }
+    with open(os.path.join(out, "manifest.webmanifest"), "w", encoding="utf-8") as f:
+        json.dump(web_manifest, f, ensure_ascii=False, indent=1)
+
+
+def write_worker(template_path, out, files):
+    """sw.js, keeping `files` (and the site's root) in a cache named after
+    them and the worker's own code, so every new build gets a cache of its own."""
+    template = open(template_path, encoding="utf-8").read()
+    build = hashlib.sha256(template.encode("utf-8"))
+    for name in sorted(files):
+        build.update(name.encode("utf-8") + b"\0")
+        build.update(hashlib.sha256(open(os.path.join(out, name), "rb").read()).digest())
+    worker = template.replace("@BUILD@", build.hexdigest()[:16]).replace("@FILES@", json.dumps(["./"] + files))
+    with open(os.path.join(out, "sw.js"), "w", encoding="utf-8") as f:
+        f.write(worker)
 
 
 def main():
@@ -148,7 +217,8 @@ def main():
     f.add_argument("--fc-match", default="fc-match")
     f.add_argument("--out", required=True)
     p = commands.add_parser("pages")
-    for option in ("--template", "--css", "--fonts", "--script", "--wasm", "--single-script", "--out"):
+    for option in ("--template", "--css", "--fonts", "--script", "--wasm", "--single-script", "--icons",
+                   "--worker", "--out"):
         p.add_argument(option, required=True)
     p.add_argument("--extra-css", action="append", default=[], help="style sheets after --css, in order")
     args = parser.parse_args()
