@@ -2,7 +2,7 @@
 // Prints the window's layout table as JSON, with each control's spoken name:
 // the site build takes the captions its fonts must draw from it, and the
 // browser tests check the page against the table itself, not a copy.
-#include "ui/accessible_names.h"
+#include "frontend/spoken_names.h"
 #include "ui/layout.h"
 
 #include <cstdio>
@@ -57,7 +57,7 @@ int main() {
                     first ? "" : ",\n", quoted(object_name(row.ref)).c_str(), kind_name(row.kind),
                     container.c_str(), quoted(row.caption).c_str(), row.left, row.top, row.width,
                     row.height, back.c_str(), row.selected ? "true" : "false", row.tab,
-                    quoted(accessible_name(row.ref)).c_str());
+                    quoted(spoken_name(row.ref, Language::English)).c_str());
         first = false;
     }
     std::printf("\n]\n");

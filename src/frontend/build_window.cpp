@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "frontend/build_window.h"
 
+#include "frontend/spoken_names.h"
 #include "frontend/window.h"
-#include "ui/accessible_names.h"
 
 #include <algorithm>
 #include <map>
@@ -26,7 +26,7 @@ std::vector<Placement> make_plan() {
         }
         Placement at{&row,
                      object_name(row.ref),
-                     accessible_name(row.ref),
+                     spoken_name(row.ref, Language::English),
                      inset + twips_to_pixels(row.left),
                      inset + twips_to_pixels(row.top),
                      twips_to_pixels(row.width),

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "frontend/spoken_names.h"
-#include "ui/accessible_names.h"
 
 #include <array>
 #include <string_view>
@@ -11,64 +10,75 @@ namespace {
 
 struct Entry {
     std::string_view name;
-    std::string_view spoken; // for array members, '#' stands for the wave's letter
+    // For array members, '#' stands for the wave's letter.
+    std::string_view english;
+    std::string_view japanese;
 };
 
+// The numbered default names say nothing to a listener; these say what each
+// control is for, as a physics teacher would name it. Array members are named
+// per wave.
 constexpr std::array<Entry, 10> kArrays{{
-    {"Grph", "波#"},
-    {"Frame10", "波#の波形"},
-    {"switch_c", "波#：コサイン"},
-    {"switch_s", "波#：サイン"},
-    {"Label7", "波#の振幅、見出し"},
-    {"Labela", "波#の振幅"},
-    {"SpinButton3", "波#の振幅、増減"},
-    {"Label8", "波#の周波数、見出し"},
-    {"Labelb", "波#の周波数"},
-    {"SpinButton4", "波#の周波数、増減"},
+    {"Grph", "Wave #", "波#"},
+    {"Frame10", "Waveform of wave #", "波#の波形"},
+    {"switch_c", "Wave #: cosine", "波#：コサイン"},
+    {"switch_s", "Wave #: sine", "波#：サイン"},
+    {"Label7", "Amplitude of wave #, caption", "波#の振幅、見出し"},
+    {"Labela", "Amplitude of wave #", "波#の振幅"},
+    {"SpinButton3", "Amplitude of wave #, up/down", "波#の振幅、増減"},
+    {"Label8", "Frequency of wave #, caption", "波#の周波数、見出し"},
+    {"Labelb", "Frequency of wave #", "波#の周波数"},
+    {"SpinButton4", "Frequency of wave #, up/down", "波#の周波数、増減"},
 }};
 
 constexpr std::array<Entry, 32> kSingles{{
-    {"Frame5", "A段"},
-    {"Frame6", "B段"},
-    {"Frame7", "C段"},
-    {"Frame8", "D段"},
-    {"Frame9", "E段"},
-    {"Label2", "波Aの記号"},
-    {"Label3", "波Bの記号"},
-    {"Label4", "波Cの記号"},
-    {"Label5", "波Dの記号"},
-    {"Label6", "合成波Eの記号"},
-    {"Frame_a", "波Aの枠"},
-    {"Form1", "波Bの枠"},
-    {"Frame2", "波Cの枠"},
-    {"Frame3", "波Dの枠"},
-    {"Gr", "合成波E"},
-    {"value_t", "表示している時間幅、秒"},
-    {"Label9", "表示している時間幅の単位"},
-    {"Frame4", "時間幅の枠"},
-    {"Label1", "時間幅、見出し"},
-    {"labelt", "時間幅"},
-    {"SpinButton1", "時間幅、増減"},
-    {"Command1", "時間幅をリセット"},
-    {"Frame11", "振幅の刻み"},
-    {"Option5", "振幅の刻み 1"},
-    {"Option6", "振幅の刻み 0.5"},
-    {"Option7", "振幅の刻み 0.2"},
-    {"Option8", "振幅の刻み 0.1"},
-    {"Frame12", "周波数の刻み"},
-    {"Option1", "周波数の刻み 1"},
-    {"Option2", "周波数の刻み 0.5"},
-    {"Option3", "周波数の刻み 0.2"},
-    {"Option4", "周波数の刻み 0.1"},
+    {"Frame5", "Band A", "A段"},
+    {"Frame6", "Band B", "B段"},
+    {"Frame7", "Band C", "C段"},
+    {"Frame8", "Band D", "D段"},
+    {"Frame9", "Band E", "E段"},
+    {"Label2", "Letter of wave A", "波Aの記号"},
+    {"Label3", "Letter of wave B", "波Bの記号"},
+    {"Label4", "Letter of wave C", "波Cの記号"},
+    {"Label5", "Letter of wave D", "波Dの記号"},
+    {"Label6", "Letter of synthesized wave E", "合成波Eの記号"},
+    {"Frame_a", "Panel of wave A", "波Aの枠"},
+    {"Form1", "Panel of wave B", "波Bの枠"},
+    {"Frame2", "Panel of wave C", "波Cの枠"},
+    {"Frame3", "Panel of wave D", "波Dの枠"},
+    {"Gr", "Synthesized wave E", "合成波E"},
+    {"value_t", "Time span shown, seconds", "表示している時間幅、秒"},
+    {"Label9", "Unit of the time span shown", "表示している時間幅の単位"},
+    {"Frame4", "Panel of time span", "時間幅の枠"},
+    {"Label1", "Time span, caption", "時間幅、見出し"},
+    {"labelt", "Time span", "時間幅"},
+    {"SpinButton1", "Time span, up/down", "時間幅、増減"},
+    {"Command1", "Reset time span", "時間幅をリセット"},
+    {"Frame11", "Step of amplitude", "振幅の刻み"},
+    {"Option5", "Step of amplitude 1", "振幅の刻み 1"},
+    {"Option6", "Step of amplitude 0.5", "振幅の刻み 0.5"},
+    {"Option7", "Step of amplitude 0.2", "振幅の刻み 0.2"},
+    {"Option8", "Step of amplitude 0.1", "振幅の刻み 0.1"},
+    {"Frame12", "Step of frequency", "周波数の刻み"},
+    {"Option1", "Step of frequency 1", "周波数の刻み 1"},
+    {"Option2", "Step of frequency 0.5", "周波数の刻み 0.5"},
+    {"Option3", "Step of frequency 0.2", "周波数の刻み 0.2"},
+    {"Option4", "Step of frequency 0.1", "周波数の刻み 0.1"},
 }};
 
 constexpr int kWaves = 4;
 
-std::string japanese(const ControlRef& ref) {
+std::string_view in(const Entry& e, Language language) {
+    return language == Language::English ? e.english : e.japanese;
+}
+
+} // namespace
+
+std::string spoken_name(const ControlRef& ref, Language language) {
     if (ref.index < 0) {
         for (const Entry& e : kSingles) {
             if (e.name == ref.name) {
-                return std::string(e.spoken);
+                return std::string(in(e, language));
             }
         }
         return {};
@@ -78,18 +88,12 @@ std::string japanese(const ControlRef& ref) {
     }
     for (const Entry& e : kArrays) {
         if (e.name == ref.name) {
-            std::string spoken(e.spoken);
+            std::string spoken(in(e, language));
             spoken[spoken.find('#')] = static_cast<char>('A' + ref.index);
             return spoken;
         }
     }
     return {};
-}
-
-} // namespace
-
-std::string spoken_name(const ControlRef& ref, Language language) {
-    return language == Language::English ? accessible_name(ref) : japanese(ref);
 }
 
 } // namespace wave

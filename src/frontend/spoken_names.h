@@ -9,7 +9,7 @@
 namespace wave {
 
 // What a screen reader says for a control, in the window's language; the
-// English names are those of accessible_name. Empty for a control the window
+// Empty for a control the window
 // does not have.
 std::string spoken_name(const ControlRef& ref, Language language);
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/accessible_names.h"
+#include "frontend/spoken_names.h"
 #include "ui/layout.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,7 @@ TEST(AccessibleNames, EveryControlHasASpokenNameOfItsOwn) {
     std::map<std::string, std::string> first_named;
     for (const ControlRow& entry : window_layout()) {
         const std::string object = object_name(entry.ref);
-        const std::string spoken = accessible_name(entry.ref);
+        const std::string spoken = spoken_name(entry.ref, Language::English);
         EXPECT_FALSE(spoken.empty()) << object;
         EXPECT_NE(spoken, object) << "a numbered default name says nothing to a listener";
         const auto [it, fresh] = first_named.emplace(spoken, object);
@@ -40,7 +40,7 @@ TEST(AccessibleNames, AnArrayMemberNamesItsOwnWave) {
             continue;
         }
         const std::string wave = std::string("wave ") + static_cast<char>('a' + entry.ref.index);
-        const std::string spoken = lower(accessible_name(entry.ref));
+        const std::string spoken = lower(spoken_name(entry.ref, Language::English));
         EXPECT_NE(spoken.find(wave), std::string::npos) << object_name(entry.ref) << ": " << spoken;
         for (char other = 'a'; other <= 'e'; ++other) {
             if (other != wave.back()) {
@@ -54,7 +54,7 @@ TEST(AccessibleNames, AStepOptionSaysTheStepItShows) {
     int options = 0;
     for (const ControlRow& entry : window_layout()) {
         if (entry.ref.name.starts_with("Option")) {
-            const std::string spoken = accessible_name(entry.ref);
+            const std::string spoken = spoken_name(entry.ref, Language::English);
             const std::string shown(entry.caption);
             ASSERT_GE(spoken.size(), shown.size() + 1);
             EXPECT_EQ(spoken.substr(spoken.size() - shown.size() - 1), ' ' + shown) << spoken;
@@ -69,7 +69,7 @@ TEST(AccessibleNames, AStepOptionSaysWhichStepItSets) {
     for (const ControlRow& entry : window_layout()) {
         if (entry.ref.name.starts_with("Option")) {
             const std::string group = entry.container.name == "Frame11" ? "amplitude" : "frequency";
-            EXPECT_NE(accessible_name(entry.ref).find(group), std::string::npos)
+            EXPECT_NE(spoken_name(entry.ref, Language::English).find(group), std::string::npos)
                 << object_name(entry.ref);
         }
     }
@@ -87,7 +87,7 @@ void PrintTo(const Unknown& row, std::ostream* os) {
 class NoSuchControl : public testing::TestWithParam<Unknown> {};
 
 TEST_P(NoSuchControl, HasNoName) {
-    EXPECT_EQ(accessible_name(GetParam().ref), "");
+    EXPECT_EQ(spoken_name(GetParam().ref, Language::English), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(AccessibleNames, NoSuchControl,

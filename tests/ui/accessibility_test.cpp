@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "form/form1.h"
+#include "frontend/spoken_names.h"
 #include "qt/main_window.h"
 #include "qt/spin_button.h"
-#include "ui/accessible_names.h"
 #include "ui/layout.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +55,7 @@ TEST_P(EveryControl, ReachesTheScreenReaderWithItsName) {
     ASSERT_NE(widget, nullptr);
     const std::string name = spoken(widget, QAccessible::Name);
     EXPECT_FALSE(name.empty());
-    EXPECT_EQ(name, accessible_name(entry.ref));
+    EXPECT_EQ(name, spoken_name(entry.ref, Language::English));
 }
 
 INSTANTIATE_TEST_SUITE_P(Accessibility, EveryControl, testing::Range(0, 72), [](const auto& row) {
