@@ -12,7 +12,7 @@ namespace wave {
 
 namespace {
 
-std::vector<Placement> make_plan() {
+std::vector<Placement> make_plan(Language language) {
     std::vector<Placement> plan;
     std::map<std::string, int> containers;
     for (const ControlRow& row : window_layout()) {
@@ -26,7 +26,7 @@ std::vector<Placement> make_plan() {
         }
         Placement at{&row,
                      object_name(row.ref),
-                     spoken_name(row.ref, Language::English),
+                     spoken_name(row.ref, language),
                      inset + twips_to_pixels(row.left),
                      inset + twips_to_pixels(row.top),
                      twips_to_pixels(row.width),
@@ -52,9 +52,10 @@ void lend_member(std::array<T*, N>& members, int index, T* control) {
 
 } // namespace
 
-const std::vector<Placement>& window_plan() {
-    static const std::vector<Placement> plan = make_plan();
-    return plan;
+const std::vector<Placement>& window_plan(Language language) {
+    static const std::vector<Placement> english = make_plan(Language::English);
+    static const std::vector<Placement> japanese = make_plan(Language::Japanese);
+    return language == Language::English ? english : japanese;
 }
 
 const std::vector<std::size_t>& focus_order() {

@@ -3,6 +3,7 @@
 
 #include "form/form1.h"
 #include "frontend/events.h"
+#include "frontend/language.h"
 #include "ui/controls.h"
 #include "ui/layout.h"
 
@@ -23,8 +24,9 @@ struct Placement {
     int container;
 };
 
-// Every row of the layout, in table order: containers come before what they hold.
-const std::vector<Placement>& window_plan();
+// Every row of the layout, in table order: containers come before what they
+// hold; spoken names in the window's language. The rest does not depend on it.
+const std::vector<Placement>& window_plan(Language language = Language::English);
 
 // Positions in the plan of the controls that take the focus, in tab order.
 const std::vector<std::size_t>& focus_order();
@@ -56,10 +58,10 @@ public:
 // and lends the logic's operations to controls. Returns them parallel to window_plan().
 template <typename Control>
 std::vector<Control> build_window(ControlFactory<Control>& factory, const Control& window,
-                                  FormControls& controls) {
+                                  FormControls& controls, Language language = Language::English) {
     std::vector<Control> made;
     made.reserve(window_plan().size());
-    for (const Placement& at : window_plan()) {
+    for (const Placement& at : window_plan(language)) {
         const Control& parent =
             at.container < 0 ? window : made[static_cast<std::size_t>(at.container)];
         made.push_back(factory.make(at, parent));

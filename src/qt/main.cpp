@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "qt/language.h"
 #include "qt/main_window.h"
 #include "qt/open_application.h"
 #include "qt/startup.h"

@@ -5,6 +5,7 @@
 #include "frontend/apply_setup.h"
 #include "frontend/samples_csv.h"
 #include "frontend/setup_text.h"
+#include "qt/language.h"
 #include "qt/main_window.h"
 #include "qt/option_button_widget.h"
 #include "qt/sound_output.h"
@@ -17,7 +18,6 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeySequence>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -40,14 +40,6 @@ QString text_of(std::string_view s) {
 }
 
 } // namespace
-
-Language window_language() {
-    std::vector<std::string> preferred;
-    for (const QString& name : QLocale::system().uiLanguages()) {
-        preferred.push_back(name.toStdString());
-    }
-    return pick_language(preferred);
-}
 
 WindowActions::WindowActions(MainWindow& window, Language language)
     : QObject(&window), window_(window), language_(language) {

@@ -58,7 +58,4 @@ private:
     SoundOutput* sound_ = nullptr;
 };
 
-// The window's language: Japanese unless the user's locale prefers English.
-wave::Language window_language();
-
 } // namespace desktop

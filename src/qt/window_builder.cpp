@@ -6,6 +6,7 @@
 #include "frontend/window.h"
 #include "qt/colour.h"
 #include "qt/fonts.h"
+#include "qt/language.h"
 #include "qt/option_button_widget.h"
 #include "qt/picture_box_widget.h"
 #include "qt/spin_button.h"
@@ -176,7 +177,7 @@ private:
 
 std::vector<QWidget*> build_window_controls(QWidget& window, FormControls& controls) {
     WidgetFactory factory(window);
-    return build_window<QWidget*>(factory, &window, controls);
+    return build_window<QWidget*>(factory, &window, controls, window_language());
 }
 
 } // namespace desktop

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # What a screen reader sees: the real program under its own X server and its
 # own session and accessibility buses, read by an AT-SPI client. Every control
-# is there by its spoken name, and a value label's text follows a press.
+# is there by its spoken name, in English, or in Japanese under a Japanese
+# locale, and a value label's text follows a press.
 set -euo pipefail
 app=${1:?usage: test_screen_reader.sh BINARY}
 . "$(dirname "$0")/lib.sh"
@@ -14,7 +15,7 @@ export DBUS_SESSION_BUS_ADDRESS=$bus_address
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 E2E_PIDS+=($!)
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-start_app "$app"
+LANG=en_US.UTF-8 LC_ALL= LANGUAGE= start_app "$app"
 
 cat >"$E2E_WORK/reader.py" <<'PY'
 import subprocess, sys, time
@@ -82,4 +83,40 @@ sys.exit(1 if failures else 0)
 PY
 
 check "what the accessibility bus shows" /usr/bin/python3 "$E2E_WORK/reader.py" "$WINDOW"
+
+# The same window under a Japanese locale speaks Japanese.
+kill "${E2E_PIDS[-1]}"
+LANG=ja_JP.UTF-8 LC_ALL= LANGUAGE= start_app "$app"
+cat >"$E2E_WORK/japanese.py" <<'PY'
+import sys, time
+import pyatspi
+
+def nodes(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from nodes(child)
+
+def names_of(app):
+    try:
+        return {n.name: n.getRoleName() for n in nodes(app) if n.name}
+    except Exception:  # the window started first, gone
+        return {}
+
+names = {}
+for _ in range(150):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "wave-synthesis":
+            names = names_of(app) or names
+    if "合成波E" in names:
+        break
+    time.sleep(0.1)
+expected = {"波Aの振幅、増減": "spin button", "波Dの周波数": "label", "合成波E": "chart",
+            "時間幅をリセット": "push button", "振幅の刻み 0.5": "radio button", "波B：サイン": "radio button"}
+wrong = ["%s: %s" % (name, names.get(name, "missing")) for name, role in expected.items() if names.get(name) != role]
+english = [n for n in names if n.startswith("Amplitude of")]
+print("\n".join("FAIL: " + w for w in wrong + english))
+sys.exit(1 if wrong or english else 0)
+PY
+check "under a Japanese locale the names are Japanese" /usr/bin/python3 "$E2E_WORK/japanese.py"
 finish
