@@ -18,7 +18,8 @@ Page::Page(val app) : app_(std::move(app)), window_(app_) {
     controls.window = &window_;
     controls.screen = &screen_;
     made_ = build_window(elements_, PageControl{app_, val::undefined()}, controls);
-    form_ = std::make_unique<Form1>(controls);
+    controls_ = controls;
+    form_ = std::make_unique<Form1>(controls_);
 }
 
 void Page::connect_events() {
@@ -53,11 +54,16 @@ void Page::start() {
         if (browser_window()[key("devicePixelRatio")].as<double>() != ratio_) {
             fit();
         }
+        if (actions_) {
+            actions_->follow();
+        }
         present();
     });
     // The plots take their size before anything is drawn on them.
     fit();
     form_->Form_Load();
+    actions_ = std::make_unique<Actions>(*form_, controls_, app_);
+    actions_->start();
     present();
     document()["documentElement"]["dataset"].set("ready", "true");
 }

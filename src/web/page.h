@@ -2,6 +2,7 @@
 #pragma once
 
 #include "form/form1.h"
+#include "web/actions.h"
 #include "web/dom_controls.h"
 #include "web/page_builder.h"
 #include "web/spinner.h"
@@ -40,6 +41,8 @@ private:
     std::vector<PageControl> made_;
     std::vector<std::unique_ptr<Spinner>> spinners_;
     std::unique_ptr<wave::Form1> form_;
+    wave::FormControls controls_;
+    std::unique_ptr<Actions> actions_;
     double ratio_ = 0;         // devicePixelRatio the plots were last fitted to
     double watched_ratio_ = 0; // the one a media query listens for
 };

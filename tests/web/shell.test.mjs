@@ -122,15 +122,24 @@ test('printed: one landscape A4 page, the whole window centred inside the margin
           // At 48 dpi: one pixel is two CSS pixels; the 12 mm margins are 22.7 pixels.
           execFileSync(PDFTOPPM, ['-r', '48', '-singlefile', '-png', pdf, path.join(dir, 'page')]);
           const img = web.decodePng(readFileSync(path.join(dir, 'page.png')));
+          const margin = (12 / 25.4) * 48;
+          // The top margin holds one line, the set-up's link, centred; the window is the ink below it.
+          const captionRows = Math.floor(margin) - 1;
           let [left, top, right, bottom] = [img.width, img.height, -1, -1];
+          const caption = { left: img.width, right: -1, rows: new Set() };
           for (let y = 0; y < img.height; y++) {
             for (let x = 0; x < img.width; x++) {
-              if ((web.rgbAt(img, x, y) & 0xf0f0f0) !== 0xf0f0f0) {
+              if ((web.rgbAt(img, x, y) & 0xf0f0f0) === 0xf0f0f0) continue;
+              if (y < captionRows) {
+                [caption.left, caption.right] = [Math.min(caption.left, x), Math.max(caption.right, x)];
+                caption.rows.add(y);
+              } else {
                 [left, top, right, bottom] = [Math.min(left, x), Math.min(top, y), Math.max(right, x), Math.max(bottom, y)];
               }
             }
           }
-          const margin = (12 / 25.4) * 48;
+          assert.ok(caption.rows.size > 2 && caption.rows.size < 12, `a caption line ${caption.rows.size} px high`);
+          assert.ok(Math.abs(caption.left - (img.width - 1 - caption.right)) <= 4, `caption from ${caption.left} to ${caption.right}`);
           const ink = { left, top, right: img.width - 1 - right, bottom: img.height - 1 - bottom };
           for (const [side, gap] of Object.entries(ink)) assert.ok(gap >= margin - 1, `${side} gap ${gap} px`);
           assert.ok(Math.abs(ink.left - ink.right) <= 2 && Math.abs(ink.top - ink.bottom) <= 2, JSON.stringify(ink));

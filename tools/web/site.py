@@ -111,7 +111,7 @@ def write_page(template, path, csp, links, style, script_tag):
 
 def pages(args):
     template = open(args.template, encoding="utf-8").read()
-    css = open(args.css, encoding="utf-8").read()
+    css = "".join(open(c, encoding="utf-8").read() for c in [args.css, *args.extra_css])
     manifest = json.load(open(os.path.join(args.fonts, "fonts.json"), encoding="utf-8"))
 
     # Only site files in the site.
@@ -220,6 +220,7 @@ def main():
     for option in ("--template", "--css", "--fonts", "--script", "--wasm", "--single-script", "--icons",
                    "--worker", "--out"):
         p.add_argument(option, required=True)
+    p.add_argument("--extra-css", action="append", default=[], help="style sheets after --css, in order")
     args = parser.parse_args()
     fonts(args) if args.command == "fonts" else pages(args)
 

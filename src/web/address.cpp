@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "web/address.h"
+
+#include "frontend/apply_setup.h"
+#include "frontend/setup_text.h"
+#include "web/dom.h"
+
+namespace web {
+
+using namespace wave;
+
+namespace {
+
+constexpr double kWriteSpacingMs = 250;
+
+} // namespace
+
+Address::Address(Form1& form, const FormControls& controls)
+    : form_(form), controls_(controls), loaded_(form.settings), written_(setup_text(loaded_)),
+      spacing_([this] { follow(); }) {}
+
+namespace {
+
+const val& location() {
+    static const val place = browser_window()["location"];
+    return place;
+}
+
+} // namespace
+
+void Address::open() {
+    const std::string hash = location()["hash"].as<std::string>();
+    if (hash.size() > 1) {
+        apply(hash);
+        // What the window shows, in the program's own words.
+        const std::string text = setup_text(form_.settings);
+        if (hash.substr(1) != text) {
+            write(text);
+        }
+        written_ = text;
+    }
+}
+
+void Address::apply(std::string_view text) {
+    const WaveSettings s = read_setup(text, loaded_);
+    apply_setup(form_, controls_, s);
+    // Set without a change event: the record has the steps already.
+    for (const std::string_view option : step_options(s)) {
+        val input = document().call<val>("querySelector",
+                                         val("[data-name=\"" + std::string(option) + "\"] input"));
+        if (!input.isNull()) {
+            input.set("checked", true);
+        }
+    }
+}
+
+void Address::follow() {
+    if (spacing_.running()) {
+        return; // its end looks again
+    }
+    const std::string text = setup_text(form_.settings);
+    if (text != written_) {
+        write(text);
+        spacing_.start(kWriteSpacingMs);
+    }
+}
+
+void Address::write(const std::string& text) {
+    const val history = browser_window()["history"];
+    history.call<void>("replaceState", history["state"], val(""), val("#" + text));
+    written_ = text;
+}
+
+std::string Address::link() const {
+    std::string href = location()["href"].as<std::string>();
+    href = href.substr(0, href.find('#'));
+    return href + "#" + setup_text(form_.settings);
+}
+
+} // namespace web
