@@ -6,10 +6,12 @@
 //   desktop_plots DIR STEP...
 //     NAME+ / NAME-   the upper / lower arrow of spinner NAME, e.g. SpinButton3(0)+
 //     NAME            clicks the option button or command button NAME
+//     #SETUP          opens a set-up as the program's argument does
 //     @STATE          writes DIR/STATE.PLOT.pam (RGBA) for the five plots
 #include "qt/main_window.h"
 #include "qt/picture_box_widget.h"
 #include "qt/spin_button.h"
+#include "qt/window_actions.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -46,7 +48,11 @@ bool write_pam(const QImage& kept, const QString& file) {
     return out.error() == QFileDevice::NoError;
 }
 
-bool step(MainWindow& window, const QString& dir, const QString& arg) {
+bool step(MainWindow& window, WindowActions& actions, const QString& dir, const QString& arg) {
+    if (arg.startsWith('#')) {
+        actions.applySetup(arg.toStdString());
+        return true;
+    }
     if (arg.startsWith('@')) {
         for (const char* plot : kPlots) {
             auto* box = window.findChild<PictureBoxWidget*>(QString::fromLatin1(plot));
@@ -89,12 +95,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     MainWindow window;
+    auto* actions = new WindowActions(window, Language::English);
     window.show();
     QApplication::processEvents();
     const QString dir = QString::fromLocal8Bit(argv[1]);
     for (int i = 2; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
-        if (!step(window, dir, arg)) {
+        if (!step(window, *actions, dir, arg)) {
             std::fprintf(stderr, "desktop_plots: cannot do %s\n", argv[i]);
             return 1;
         }

@@ -180,33 +180,60 @@ const STATES = [
   { name: 'three seconds', steps: BUSY.steps.slice(12) },
 ];
 
-test('at app scale 1 every canvas pixel equals the desktop\'s kept image', async (t) => {
+// The canvas's pixels that differ from the desktop helper's kept image.
+async function pixelsApart(page, file, name) {
+  const desktop = web.readPam(file);
+  const canvas = await web.readCanvas(page, name);
+  assert.deepEqual([canvas.width, canvas.height], [desktop.width, desktop.height], `${name} size`);
+  const differ = [];
+  for (let p = 0; p < desktop.width * desktop.height; p++) {
+    const c = p % desktop.width;
+    const r = Math.floor(p / desktop.width);
+    const want = web.rgbAt(desktop, c, r);
+    const got = web.rgbAt(canvas, c, r);
+    if (want !== got) differ.push(`(${c},${r}) ${web.hex(got)} not ${web.hex(want)}`);
+  }
+  return differ;
+}
+
+function desktopPlots(dir, args) {
   const helper = process.env.DESKTOP_PLOTS;
   assert.ok(helper, 'DESKTOP_PLOTS must name the desktop helper (ctest sets it)');
+  execFileSync(helper, [dir, ...args], { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, stdio: 'pipe' });
+}
+
+const SCALE_1 = { viewport: { width: web.APP_WIDTH, height: web.APP_HEIGHT }, deviceScaleFactor: 1 };
+
+test('at app scale 1 every canvas pixel equals the desktop\'s kept image', async (t) => {
   const dir = mkdtempSync(path.join(os.tmpdir(), 'desktop-plots-'));
-  const { page, close } = await ready({ viewport: { width: web.APP_WIDTH, height: web.APP_HEIGHT }, deviceScaleFactor: 1 });
+  const { page, close } = await ready(SCALE_1);
   try {
-    const args = STATES.flatMap((s, i) => [...s.steps, `@${i}`]);
-    execFileSync(helper, [dir, ...args], { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, stdio: 'pipe' });
+    desktopPlots(dir, STATES.flatMap((s, i) => [...s.steps, `@${i}`]));
     for (const [i, state] of STATES.entries()) {
       await t.test(state.name, async () => {
         for (const step of state.steps) await web.press(page, step);
         for (const name of PLOTS) {
-          const desktop = web.readPam(path.join(dir, `${i}.${name}.pam`));
-          const canvas = await web.readCanvas(page, name);
-          assert.deepEqual([canvas.width, canvas.height], [desktop.width, desktop.height], `${name} size`);
-          const differ = [];
-          for (let p = 0; p < desktop.width * desktop.height; p++) {
-            const c = p % desktop.width;
-            const r = Math.floor(p / desktop.width);
-            const want = web.rgbAt(desktop, c, r);
-            const got = web.rgbAt(canvas, c, r);
-            if (want !== got) differ.push(`(${c},${r}) ${web.hex(got)} not ${web.hex(want)}`);
-          }
+          const differ = await pixelsApart(page, path.join(dir, `${i}.${name}.pam`), name);
           assert.equal(differ.length, 0, `${name}: ${differ.length} pixels differ, e.g. ${differ.slice(0, 4).join('; ')}`);
         }
       });
     }
+  } finally {
+    await close();
+    rmSync(dir, { recursive: true, force: true });
+  }
+});
+
+test('a lesson link opens on the desktop with the page\'s pixels', async () => {
+  const hash = '#A=10sin1&B=3.3sin3&C=2sin5&D=1.4sin7&t=2';
+  const dir = mkdtempSync(path.join(os.tmpdir(), 'desktop-plots-'));
+  const { page, close } = await web.openPage(site.browser, `${site.server.origin}/${hash}`, SCALE_1);
+  try {
+    await web.waitReady(page);
+    desktopPlots(dir, [hash, '@0']);
+    const differ = [];
+    for (const name of PLOTS) differ.push(...(await pixelsApart(page, path.join(dir, `0.${name}.pam`), name)).map((d) => `${name} ${d}`));
+    assert.equal(differ.length, 0, `${differ.length} pixels differ, e.g. ${differ.slice(0, 4).join('; ')}`);
   } finally {
     await close();
     rmSync(dir, { recursive: true, force: true });

@@ -29,7 +29,7 @@ async function look(page) {
 
 const hashOf = (page) => new URL(page.url()).hash;
 // The address is written at most every 250 ms; the last change always lands.
-const hashBecomes = (page, hash) => page.waitForFunction((h) => location.hash === h, hash, { timeout: 5000 }).then(() => hash);
+const hashBecomes = (page, hash) => page.waitForFunction((h) => location.hash === h, hash, { timeout: 15000 }).then(() => hash);
 
 test('an address opens the set-up as presses reach it, a reload keeps it, and Back is not flooded', async () => {
   const pressed = await site.ready();
