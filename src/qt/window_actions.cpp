@@ -9,6 +9,7 @@
 #include "qt/main_window.h"
 #include "qt/option_button_widget.h"
 #include "qt/sound_output.h"
+#include "qt/spin_button.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,8 +18,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QInputDevice>
 #include <QKeySequence>
+#include <QLineF>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -74,6 +79,11 @@ WindowActions::WindowActions(MainWindow& window, Language language)
         QCoreApplication::sendEvent(&window_, &event);
     });
     window_.installEventFilter(this);
+    // A held touch reaches the control under the finger, not the window.
+    qApp->installEventFilter(this);
+    menuTouch_.setSingleShot(true);
+    menuTouch_.setInterval(kMenuTouchMs);
+    connect(&menuTouch_, &QTimer::timeout, this, [this] { openMenu(touchedAt_); });
 }
 
 WindowActions::~WindowActions() = default;
@@ -221,7 +231,42 @@ void WindowActions::showSoundState() {
     action(Action::PlaySound)->setText(text_of(action_name(next).name(language_)));
 }
 
+void WindowActions::openMenu(QPoint global) {
+    auto* menu = new QMenu(&window_);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(window_.actions());
+    menu->popup(global);
+}
+
+// Touches come as mouse events that Qt made from them.
+void WindowActions::watchTouch(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease) {
+        return;
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (widget == nullptr || widget->window() != &window_ || mouse->device() == nullptr ||
+        mouse->device()->type() != QInputDevice::DeviceType::TouchScreen) {
+        return;
+    }
+    const QPoint at = mouse->globalPosition().toPoint();
+    if (type == QEvent::MouseButtonPress) {
+        const bool on_arrows = qobject_cast<SpinButton*>(widget) != nullptr ||
+                               qobject_cast<SpinButton*>(widget->parentWidget()) != nullptr;
+        if (!on_arrows) {
+            touchedAt_ = at;
+            menuTouch_.start();
+        }
+    } else if (type == QEvent::MouseButtonRelease ||
+               QLineF(at, touchedAt_).length() > kMenuTouchSlop) {
+        menuTouch_.stop();
+    }
+}
+
 bool WindowActions::eventFilter(QObject* watched, QEvent* event) {
+    watchTouch(watched, event);
     // Sound only while the window is there to see.
     if (watched == &window_ && (event->type() == QEvent::Hide || event->type() == QEvent::Close) &&
         soundPlaying()) {

@@ -5,7 +5,9 @@
 #include "frontend/language.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <string_view>
@@ -51,11 +53,15 @@ private:
     void print();
     void toggleSound();
     void showSoundState();
+    void watchTouch(QObject* watched, QEvent* event);
+    void openMenu(QPoint global);
 
     MainWindow& window_;
     wave::Language language_;
     std::vector<std::pair<wave::Action, QAction*>> actions_;
     SoundOutput* sound_ = nullptr;
+    QTimer menuTouch_;
+    QPoint touchedAt_;
 };
 
 } // namespace desktop

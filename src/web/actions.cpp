@@ -78,13 +78,6 @@ Actions::Actions(Form1& form, const FormControls& controls, val app)
           open_menu(press_x_, press_y_);
       }) {}
 
-namespace {
-
-constexpr double kLongPressMs = 500;
-constexpr double kLongPressSlop = 10; // CSS pixels a held touch may wander
-
-} // namespace
-
 void Actions::watch_long_press() {
     listen(app_, "pointerdown", [this](const val& e) {
         swallow_click_ = false;
@@ -96,7 +89,7 @@ void Actions::watch_long_press() {
         press_pointer_ = e["pointerId"].as<int>();
         press_x_ = e["clientX"].as<double>();
         press_y_ = e["clientY"].as<double>();
-        long_press_.start(kLongPressMs);
+        long_press_.start(kMenuTouchMs);
     });
     const auto end = [this](const val& e) {
         if (e["pointerId"].as<int>() == press_pointer_) {
@@ -108,7 +101,7 @@ void Actions::watch_long_press() {
     listen(app_, "pointercancel", end);
     listen(app_, "pointermove", [this, end](const val& e) {
         if (std::hypot(e["clientX"].as<double>() - press_x_, e["clientY"].as<double>() - press_y_) >
-            kLongPressSlop) {
+            kMenuTouchSlop) {
             end(e);
         }
     });

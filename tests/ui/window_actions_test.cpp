@@ -170,6 +170,38 @@ INSTANTIATE_TEST_SUITE_P(
                   "Copy picture\tCtrl+C", "Print\tCtrl+P", "Play sound\tCtrl+M"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// A touch held still opens the menu; a tap does not, and neither does a touch
+// held on a spinner's arrows, which repeat instead.
+TEST(WindowActions, ATouchHeldOffTheArrowsOpensTheMenu) {
+    Shown shown;
+    QPointingDevice* finger = QTest::createTouchDevice();
+    const auto centre_of = [&](const char* name) {
+        QWidget* w = shown.window->findChild<QWidget*>(QString::fromUtf8(name));
+        return w->mapTo(shown.window.get(), w->rect().center());
+    };
+    const auto menu_open = [] { return QApplication::activePopupWidget() != nullptr; };
+
+    const QPoint plot = centre_of("Gr");
+    QTest::touchEvent(shown.window.get(), finger).press(0, plot);
+    QTest::touchEvent(shown.window.get(), finger).release(0, plot);
+    QTest::qWait(kMenuTouchMs + 300);
+    EXPECT_FALSE(menu_open()) << "after a tap";
+
+    const QPoint arrow = centre_of("SpinButton4(2)") - QPoint(0, 4);
+    QTest::touchEvent(shown.window.get(), finger).press(0, arrow);
+    QTest::qWait(kMenuTouchMs + 300);
+    EXPECT_FALSE(menu_open()) << "on the arrows";
+    QTest::touchEvent(shown.window.get(), finger).release(0, arrow);
+
+    QTest::touchEvent(shown.window.get(), finger).press(0, plot);
+    EXPECT_TRUE(QTest::qWaitFor(menu_open, 10000)) << "held on the plot";
+    if (menu_open()) {
+        EXPECT_EQ(QApplication::activePopupWidget()->actions().size(), 6);
+        QApplication::activePopupWidget()->close();
+    }
+    QTest::touchEvent(shown.window.get(), finger).release(0, plot);
+}
+
 TEST(WindowActions, APrintIsOnePage) {
     Shown shown;
     press_lesson(shown.window->form());
