@@ -5,7 +5,7 @@
 
 namespace wave {
 
-FontSpec font_spec(FontId id) {
+FontStyle font_style(FontId id) {
     switch (id) {
     case FontId::Times:
         return {Face::Times, 13, false, false};

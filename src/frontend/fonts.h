@@ -10,7 +10,7 @@ enum class Face { Times, GothicP, Gothic };
 
 // What a font of the layout is, in pixels: 9.75 pt and 8.25 pt are 13 and 11
 // pixels at 96 dpi, where the twips were measured.
-struct FontSpec {
+struct FontStyle {
     Face face;
     int pixels;
     bool bold;
@@ -18,6 +18,6 @@ struct FontSpec {
 };
 
 // Not for FontId::NoFont, which names no font.
-FontSpec font_spec(FontId id);
+FontStyle font_style(FontId id);
 
 } // namespace wave

@@ -121,9 +121,9 @@ QFont font_for(FontId id) {
     static const QStringList known = QFontDatabase::families();
     static const std::array<QString, 3> families{
         installed(kTimes, known), installed(kGothicP, known), installed(kGothic, known)};
-    const FontSpec spec = font_spec(id);
-    return make_font(families.at(static_cast<std::size_t>(spec.face)), spec.pixels, spec.bold,
-                     spec.italic);
+    const FontStyle style = font_style(id);
+    return make_font(families.at(static_cast<std::size_t>(style.face)), style.pixels, style.bold,
+                     style.italic);
 }
 
 } // namespace desktop

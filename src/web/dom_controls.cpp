@@ -35,7 +35,7 @@ double twips_to_px(float twips) {
 
 TextLabel::TextLabel(val element, wave::FontId font, double width, wave::TextAlign align)
     : element_(std::move(element)), font_(font), css_font_(css_font(font)),
-      font_size_(font == wave::FontId::NoFont ? 0 : wave::font_spec(font).pixels), width_(width),
+      font_size_(font == wave::FontId::NoFont ? 0 : wave::font_style(font).pixels), width_(width),
       align_(align) {}
 
 void TextLabel::Caption(const std::string& text) {

@@ -146,10 +146,10 @@ std::string css_font(FontId font, double pixels) {
     // The faces the site bundles, in the order of Face.
     static constexpr std::array<const char*, 3> kFamilies{
         "'Wave Serif', serif", "'Wave PGothic', sans-serif", "'Wave Gothic', sans-serif"};
-    const FontSpec spec = font_spec(font);
-    return std::string(spec.italic ? "italic " : "") + (spec.bold ? "bold " : "") +
-           css_px(pixels > 0 ? pixels : spec.pixels) + " " +
-           kFamilies.at(static_cast<std::size_t>(spec.face));
+    const FontStyle style = font_style(font);
+    return std::string(style.italic ? "italic " : "") + (style.bold ? "bold " : "") +
+           css_px(pixels > 0 ? pixels : style.pixels) + " " +
+           kFamilies.at(static_cast<std::size_t>(style.face));
 }
 
 PageControl ElementFactory::make(const Placement& at, const PageControl& parent) {
