@@ -8,9 +8,7 @@
 
 namespace wave {
 
-namespace {
-
-std::string fixed_text(double value, int significant_digits) {
+std::string decimal_text(double value, int significant_digits) {
     if (value == 0.0) {
         return "0";
     }
@@ -58,14 +56,12 @@ std::string fixed_text(double value, int significant_digits) {
     return text;
 }
 
-} // namespace
-
 std::string number_text(float value) {
-    return fixed_text(static_cast<double>(value), 7);
+    return decimal_text(static_cast<double>(value), 7);
 }
 
 std::string number_text(double value) {
-    return fixed_text(value, 15);
+    return decimal_text(value, 15);
 }
 
 } // namespace wave
