@@ -78,7 +78,6 @@ WindowActions::WindowActions(MainWindow& window, Language language)
                                 at->mapToGlobal(at->rect().center()));
         QCoreApplication::sendEvent(&window_, &event);
     });
-    window_.installEventFilter(this);
     // A held touch reaches the control under the finger, not the window.
     qApp->installEventFilter(this);
     menuTouch_.setSingleShot(true);
@@ -265,14 +264,10 @@ void WindowActions::watchTouch(QObject* watched, QEvent* event) {
     }
 }
 
+// The sound asks the window itself whether it is on the screen: hiding,
+// closing and minimising come to it alike.
 bool WindowActions::eventFilter(QObject* watched, QEvent* event) {
     watchTouch(watched, event);
-    // Sound only while the window is there to see.
-    if (watched == &window_ && (event->type() == QEvent::Hide || event->type() == QEvent::Close) &&
-        soundPlaying()) {
-        sound_->stop();
-        showSoundState();
-    }
     return QObject::eventFilter(watched, event);
 }
 
