@@ -71,7 +71,7 @@ bool clipboard_has(const char* method) {
 
 Actions::Actions(Form1& form, const FormControls& controls, val app)
     : form_(form), app_(std::move(app)), language_(browser_language()), address_(form, controls),
-      sound_([this] { say(no_sound_device(language_)); }),
+      sound_(form.settings, [this] { say(no_sound_device(language_)); }),
       message_timer_([this] { message_.set("hidden", true); }), long_press_([this] {
           press_pointer_ = -1;
           swallow_click_ = true;
@@ -167,7 +167,6 @@ void Actions::start() {
 
 void Actions::follow() {
     address_.follow();
-    sound_.follow(form_.settings);
 }
 
 // In the sheet's top margin, where it takes nothing from the window's room.
@@ -398,7 +397,7 @@ void Actions::run(Action action) {
         browser_window().call<void>("print");
         break;
     case Action::PlaySound:
-        sound_.play(form_.settings);
+        sound_.play();
         break;
     case Action::StopSound:
         sound_.stop();

@@ -32,7 +32,8 @@ const val& ignore() {
 
 } // namespace
 
-Sound::Sound(std::function<void()> failed) : failed_(std::move(failed)) {
+Sound::Sound(const wave::WaveSettings& settings, std::function<void()> failed)
+    : settings_(settings), failed_(std::move(failed)) {
     the_sound = this;
 }
 
@@ -40,8 +41,7 @@ Sound::~Sound() {
     the_sound = nullptr;
 }
 
-void Sound::play(const wave::WaveSettings& s) {
-    wanted_ = s;
+void Sound::play() {
     playing_ = true;
     if (starting_) {
         return;
@@ -84,7 +84,7 @@ void Sound::started(const val& context) {
     if (!playing_) {
         return;
     }
-    synth_->set(wanted_);
+    synth_->set(settings_);
     if (!connected_) {
         node_.call<void>("connect", context_["destination"]);
         connected_ = true;
@@ -100,18 +100,14 @@ void Sound::stop() {
     }
 }
 
-void Sound::follow(const wave::WaveSettings& s) {
-    wanted_ = s;
-    if (playing_ && synth_) {
-        synth_->set(s);
-    }
-}
-
 void Sound::fill(const val& event) {
     const val out = event["outputBuffer"].call<val>("getChannelData", 0);
     const auto frames = out["length"].as<std::size_t>();
     block_.resize(frames);
     if (synth_) {
+        if (playing_) {
+            synth_->set(settings_);
+        }
         synth_->render(block_);
     }
     out.call<void>("set", val(emscripten::typed_memory_view(frames, block_.data())));
