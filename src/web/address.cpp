@@ -16,7 +16,7 @@ constexpr double kWriteSpacingMs = 250;
 } // namespace
 
 Address::Address(Form1& form, const FormControls& controls)
-    : form_(form), controls_(controls), loaded_(form.settings), written_(setup_text(loaded_)),
+    : form_(form), controls_(controls), written_(setup_text(form.settings)),
       spacing_([this] { follow(); }) {}
 
 namespace {
@@ -42,7 +42,7 @@ void Address::open() {
 }
 
 void Address::apply(std::string_view text) {
-    const WaveSettings s = read_setup(text, loaded_);
+    const WaveSettings s = read_setup(text, form_.settings);
     apply_setup(form_, controls_, s);
     // Set without a change event: the record has the steps already.
     for (const std::string_view option : step_options(s)) {

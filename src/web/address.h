@@ -36,7 +36,6 @@ private:
 
     wave::Form1& form_;
     wave::FormControls controls_;
-    wave::WaveSettings loaded_;
     std::string written_; // the set-up in the address now
     Timer spacing_;
 };
