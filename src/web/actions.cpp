@@ -18,12 +18,6 @@ using namespace wave;
 
 namespace {
 
-// Does nothing with a promise's outcome; a rejection left alone would reach the console.
-const val& ignore() {
-    static const val handler = callback([](const val&) {});
-    return handler;
-}
-
 Language browser_language() {
     const val navigator = browser_window()["navigator"];
     std::vector<std::string> preferred;
@@ -383,7 +377,7 @@ void Actions::run(Action action) {
             });
             browser_window()["navigator"]["clipboard"]
                 .call<val>("readText")
-                .call<void>("then", got, ignore());
+                .call<void>("then", got, ignore_outcome());
         }
         break;
     case Action::SaveCsv:
@@ -429,7 +423,7 @@ void Actions::copy_text(const std::string& text) {
     if (clipboard_has("writeText")) {
         browser_window()["navigator"]["clipboard"]
             .call<val>("writeText", val(text))
-            .call<void>("then", ignore(), ignore());
+            .call<void>("then", ignore_outcome(), ignore_outcome());
     }
 }
 
@@ -447,7 +441,7 @@ void Actions::copy_picture() {
     items.call<void>("push", val::global("ClipboardItem").new_(types));
     window["navigator"]["clipboard"]
         .call<val>("write", items)
-        .call<void>("then", ignore(), ignore());
+        .call<void>("then", ignore_outcome(), ignore_outcome());
 }
 
 void Actions::say(std::string_view message) {

@@ -42,6 +42,11 @@ emscripten::val callback(EventHandler handler) {
     return entry.call<emscripten::val>("bind", emscripten::val::null(), id);
 }
 
+const emscripten::val& ignore_outcome() {
+    static const emscripten::val handler = callback([](const emscripten::val&) {});
+    return handler;
+}
+
 void listen(const emscripten::val& target, const char* type, EventHandler handler) {
     // Not passive: spinners and keys cancel the browser's own response.
     static const emscripten::val options = [] {

@@ -16,6 +16,9 @@ using EventHandler = std::function<void(const emscripten::val& event)>;
 // handler lives as long as the page.
 emscripten::val callback(EventHandler handler);
 
+// A promise's outcome nobody waits for; a rejection left alone would reach the console.
+const emscripten::val& ignore_outcome();
+
 void listen(const emscripten::val& target, const char* type, EventHandler handler);
 
 void after_each_event(std::function<void()> hook);

@@ -24,12 +24,6 @@ void fill_block(val event) {
     }
 }
 
-// Does nothing with a promise's rejection, which would otherwise reach the console.
-const val& ignore() {
-    static const val handler = callback([](const val&) {});
-    return handler;
-}
-
 } // namespace
 
 Sound::Sound(const wave::WaveSettings& settings, std::function<void()> failed)
@@ -90,7 +84,7 @@ void Sound::started(const val& context) {
         connected_ = true;
     }
     static const val refused = callback([](const val&) { the_sound->fail(); });
-    context_.call<val>("resume").call<void>("then", ignore(), refused);
+    context_.call<val>("resume").call<void>("then", ignore_outcome(), refused);
 }
 
 void Sound::stop() {
@@ -115,7 +109,7 @@ void Sound::fill(const val& event) {
         // Faded out: the device is let go until the next play.
         node_.call<void>("disconnect");
         connected_ = false;
-        context_.call<val>("suspend").call<void>("then", ignore(), ignore());
+        context_.call<val>("suspend").call<void>("then", ignore_outcome(), ignore_outcome());
     }
 }
 
