@@ -2,12 +2,12 @@
 #include "frontend/samples_csv.h"
 #include "frontend/setup_text.h"
 #include "plot/plot_parts.h"
-#include "ui/number_text.h"
 
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace wave {
 
@@ -15,23 +15,59 @@ namespace {
 
 constexpr std::size_t kWaves = 4;
 
-// The shortest decimal that reads back as the same float, in the captions'
-// form. The digits are counted in the C library's own %e and read back by it,
-// so the locale's decimal point never decides anything, nor reaches the file.
+// The shortest decimal that reads back as the same float, written out without
+// an exponent. The browser's C++ library has no to_chars for floating point,
+// so the digits come from %e, taken digit by digit: the locale's decimal
+// point, whatever it is, never reaches the file.
 void append(std::string& out, float value) {
-    if (!std::isfinite(value)) {
+    const float size = std::abs(value);
+    if (!(size > 0.0f) || !std::isfinite(size)) {
         out += '0';
         return;
     }
-    int digits = 1;
-    for (; digits < 9; ++digits) {
+    std::string digits;
+    int exponent = 0;
+    for (int precision = 1; precision <= 9; ++precision) {
         std::array<char, 48> buf{};
-        std::snprintf(buf.data(), buf.size(), "%.*e", digits - 1, static_cast<double>(value));
-        if (static_cast<float>(std::strtod(buf.data(), nullptr)) == value) {
+        std::snprintf(buf.data(), buf.size(), "%.*e", precision - 1, static_cast<double>(size));
+        const std::string_view text(buf.data());
+        const std::size_t e = text.find('e');
+        digits.clear();
+        for (char ch : text.substr(0, e)) {
+            if (ch >= '0' && ch <= '9') {
+                digits += ch;
+            }
+        }
+        exponent = std::atoi(buf.data() + e + 1);
+        const int shift = exponent - precision + 1;
+        const auto whole_digits = static_cast<double>(std::stoll(digits));
+        const double read_back = shift >= 0 ? whole_digits * std::pow(10.0, shift)
+                                            : whole_digits / std::pow(10.0, -shift);
+        if (static_cast<float>(read_back) == size) {
             break;
         }
     }
-    out += decimal_text(static_cast<double>(value), digits);
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+    }
+    if (value < 0.0f) {
+        out += '-';
+    }
+    if (exponent < 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+        return;
+    }
+    const auto whole = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+        out += digits;
+        out.append(whole - digits.size(), '0');
+    } else {
+        out += digits.substr(0, whole);
+        out += '.';
+        out += digits.substr(whole);
+    }
 }
 
 // j * span / 400 s exactly: a quarter of a hundredth of a second per unit.

@@ -8,7 +8,9 @@
 
 namespace wave {
 
-std::string decimal_text(double value, int significant_digits) {
+namespace {
+
+std::string fixed_text(double value, int significant_digits) {
     if (value == 0.0) {
         return "0";
     }
@@ -56,12 +58,14 @@ std::string decimal_text(double value, int significant_digits) {
     return text;
 }
 
+} // namespace
+
 std::string number_text(float value) {
-    return decimal_text(static_cast<double>(value), 7);
+    return fixed_text(static_cast<double>(value), 7);
 }
 
 std::string number_text(double value) {
-    return decimal_text(value, 15);
+    return fixed_text(value, 15);
 }
 
 } // namespace wave

@@ -11,7 +11,4 @@ namespace wave {
 std::string number_text(float value);
 std::string number_text(double value);
 
-// value rounded to that many significant digits, in the same form.
-std::string decimal_text(double value, int significant_digits);
-
 } // namespace wave
