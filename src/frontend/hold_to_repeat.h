@@ -17,6 +17,9 @@ public:
     virtual Micros now() const = 0;
 };
 
+// The machine's monotonic clock.
+const Clock& steady_clock();
+
 // One pending expiry at a time: starting again replaces it. When it runs out
 // the front end calls whoever started it (HoldToRepeat::expired).
 class Timer {

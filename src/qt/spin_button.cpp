@@ -2,11 +2,11 @@
 #include "qt/spin_button.h"
 
 #include <QAbstractButton>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
+#include <QTimer>
 #include <QWindow>
 
 namespace desktop {
@@ -19,21 +19,30 @@ constexpr QSize kDefaultSize(17, 25);
 // The mouse is the desktop's one pointer.
 constexpr int kMouse = 0;
 
-class ElapsedClock : public wave::Clock {
+// A millisecond timer never runs out before its time: rounded up.
+class QtTimer : public wave::Timer {
 public:
-    ElapsedClock() { elapsed_.start(); }
-    wave::Micros now() const override { return elapsed_.nsecsElapsed() / 1000; }
+    explicit QtTimer(std::function<void()> expired) {
+        timer_.setSingleShot(true);
+        timer_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, std::move(expired));
+    }
+    void start(wave::Micros delay) override {
+        timer_.start(static_cast<int>((delay + 999) / 1000));
+    }
 
 private:
-    QElapsedTimer elapsed_;
+    QTimer timer_;
 };
 
-const wave::Clock& hold_clock() {
-    static const ElapsedClock clock;
-    return clock;
-}
-
 } // namespace
+
+const HoldTime& real_hold_time() {
+    static const HoldTime time{wave::steady_clock(), [](std::function<void()> expired) {
+                                   return std::make_unique<QtTimer>(std::move(expired));
+                               }};
+    return time;
+}
 
 // One arrow: Qt's own press and release, drawn by the spinner around it.
 class SpinButton::Arrow : public QAbstractButton {
@@ -54,14 +63,10 @@ protected:
     void paintEvent(QPaintEvent* /*event*/) override {}
 };
 
-// A millisecond timer never runs out before its time: rounded up.
-void SpinButton::start(wave::Micros delay) {
-    repeat_->start(static_cast<int>((delay + 999) / 1000));
-}
-
-SpinButton::SpinButton(QWidget* parent)
-    : QWidget(parent), up_(new Arrow(this)), down_(new Arrow(this)), repeat_(new QTimer(this)),
-      hold_(hold_clock(), *this,
+SpinButton::SpinButton(QWidget* parent, const HoldTime& time)
+    : QWidget(parent), up_(new Arrow(this)), down_(new Arrow(this)),
+      repeat_(time.timer([this] { hold_.expired(); })),
+      hold_(time.clock, *repeat_,
             {[this](wave::SpinArrow which) {
                  emit(this->*(which == wave::SpinArrow::Up ? &SpinButton::SpinUp
                                                            : &SpinButton::SpinDown))();
@@ -79,9 +84,6 @@ SpinButton::SpinButton(QWidget* parent)
              }}) {
     setFocusPolicy(Qt::StrongFocus);
     resize(kDefaultSize);
-    repeat_->setSingleShot(true);
-    repeat_->setTimerType(Qt::PreciseTimer);
-    connect(repeat_, &QTimer::timeout, this, [this] { hold_.expired(); });
     // pressed() and released() also come as the pointer slides onto and off
     // the arrow with the button still down.
     for (const wave::SpinArrow which : {wave::SpinArrow::Up, wave::SpinArrow::Down}) {

@@ -10,15 +10,72 @@
 #include <QTest>
 #include <QWindow>
 
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
 using namespace desktop;
 
 namespace {
 
-constexpr int kFirstRepeatMs = wave::HoldToRepeat::kFirstRepeat / 1000;
-constexpr int kRepeatMs = wave::HoldToRepeat::kRepeat / 1000;
-// Well past the first repeat delay, so a slow machine still sees repeats.
-constexpr int kHoldMs = kFirstRepeatMs * 3;
-constexpr int kQuietMs = kFirstRepeatMs + 10 * kRepeatMs;
+using wave::Micros;
+
+// A clock that moves only when told, and the timers that run out on it.
+class FakeTime : public wave::Clock {
+public:
+    Micros now() const override { return now_; }
+
+    HoldTime time() {
+        return {*this, [this](std::function<void()> expired) {
+                    return std::make_unique<FakeTimer>(*this, std::move(expired));
+                }};
+    }
+
+    // Runs every expiry up to `by` from now, each at its own time.
+    void advance(Micros by) {
+        const Micros to = now_ + by;
+        for (FakeTimer* next = earliest(to); next != nullptr; next = earliest(to)) {
+            now_ = *next->due;
+            next->due.reset();
+            next->expired();
+        }
+        now_ = to;
+    }
+
+private:
+    struct FakeTimer : wave::Timer {
+        FakeTimer(FakeTime& owner, std::function<void()> run)
+            : time(owner), expired(std::move(run)) {
+            time.timers_.push_back(this);
+        }
+        ~FakeTimer() override { std::erase(time.timers_, this); }
+        FakeTimer(const FakeTimer&) = delete;
+        FakeTimer& operator=(const FakeTimer&) = delete;
+        void start(Micros delay) override { due = time.now_ + delay; }
+
+        FakeTime& time;
+        std::function<void()> expired;
+        std::optional<Micros> due;
+    };
+
+    FakeTimer* earliest(Micros to) const {
+        FakeTimer* found = nullptr;
+        for (FakeTimer* t : timers_) {
+            if (t->due && *t->due <= to && (found == nullptr || *t->due < *found->due)) {
+                found = t;
+            }
+        }
+        return found;
+    }
+
+    Micros now_ = 0;
+    std::vector<FakeTimer*> timers_;
+};
+
+constexpr Micros kFirstRepeat = wave::HoldToRepeat::kFirstRepeat;
+constexpr Micros kRepeat = wave::HoldToRepeat::kRepeat;
 
 // On a 17 x 25 button the upper arrow is rows 0..11, the lower 12..24.
 // QTest reads (0, 0) as "the centre", so no case uses it.
@@ -29,7 +86,9 @@ auto rowName = [](const auto& row) { return std::string(row.param.name); };
 
 class SpinButtonTest : public testing::Test {
 public:
-    SpinButtonTest() : up(&spin, &SpinButton::SpinUp), down(&spin, &SpinButton::SpinDown) {
+    SpinButtonTest()
+        : spin(nullptr, clock.time()), up(&spin, &SpinButton::SpinUp),
+          down(&spin, &SpinButton::SpinDown) {
         spin.show();
         QApplication::setActiveWindow(&spin);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&spin));
@@ -45,6 +104,7 @@ public:
     }
     void dragTo(const QPoint& pos) { QTest::mouseMove(spin.windowHandle(), pos); }
 
+    FakeTime clock;
     SpinButton spin;
     QSignalSpy up;
     QSignalSpy down;
@@ -87,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SpinButtonTest, OtherButtonsDoNotRepeatEither) {
     press(Qt::RightButton, kUpper);
-    QTest::qWait(kHoldMs);
+    clock.advance(10 * kFirstRepeat);
     release(Qt::RightButton, kUpper);
     EXPECT_EQ(up.count() + down.count(), 0);
 }
@@ -110,26 +170,31 @@ protected:
 
 TEST_P(SpinButtonHold, RepeatsUntilTheHoldEnds) {
     press(Qt::LeftButton, pos());
-    QTest::qWait(kHoldMs);
-    EXPECT_GE(held().count(), 2);
+    clock.advance(kFirstRepeat - 1);
+    EXPECT_EQ(held().count(), 1);
+    clock.advance(1);
+    EXPECT_EQ(held().count(), 2);
+    clock.advance(3 * kRepeat);
+    EXPECT_EQ(held().count(), 5);
 
     GetParam().end(*this);
-    const auto ended = held().count();
-    QTest::qWait(kQuietMs);
-    EXPECT_EQ(held().count(), ended);
+    clock.advance(10 * kFirstRepeat);
+    EXPECT_EQ(held().count(), 5);
     EXPECT_EQ(other().count(), 0);
 }
 
 TEST_P(SpinButtonHold, PausesWhileThePointerIsOffTheArrow) {
     press(Qt::LeftButton, pos());
     dragTo(GetParam().upper ? kLower : kUpper);
-    QTest::qWait(kHoldMs);
+    clock.advance(10 * kFirstRepeat);
     EXPECT_EQ(held().count(), 1);
 
+    // Back on the arrow the hold starts again, with its first delay.
     dragTo(pos());
-    QTest::qWait(kHoldMs);
+    EXPECT_EQ(held().count(), 2);
+    clock.advance(kFirstRepeat + kRepeat);
     release(Qt::LeftButton, pos());
-    EXPECT_GE(held().count(), 2);
+    EXPECT_EQ(held().count(), 4);
     EXPECT_EQ(other().count(), 0);
 }
 
