@@ -17,6 +17,15 @@ inline constexpr int kClientWidth = kClientWidthTwips / kTwipsPerPixel;
 inline constexpr int kClientHeight = kClientHeightTwips / kTwipsPerPixel;
 inline constexpr Colour kWindowBack = 0xC0C0C0; // silver
 
+// A colour's channels: colours come as 0x00BBGGRR, red in the low byte.
+struct Rgb {
+    int red, green, blue;
+};
+constexpr Rgb rgb_of(Colour c) {
+    return {static_cast<int>(c & 0xFFu), static_cast<int>((c >> 8) & 0xFFu),
+            static_cast<int>((c >> 16) & 0xFFu)};
+}
+
 // A picture box's sunken edge, in logical pixels: its drawing area and the
 // controls it holds lie inside it.
 inline constexpr int kPlotBorder = 2;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "web/dom.h"
 
+#include "frontend/window.h"
+
 #include <array>
 #include <cstdio>
 #include <map>
@@ -44,8 +46,8 @@ std::string css_px(double pixels) {
 
 std::string css_colour(Colour colour) {
     std::array<char, 8> text{};
-    std::snprintf(text.data(), text.size(), "#%02x%02x%02x", colour & 0xFFu, (colour >> 8) & 0xFFu,
-                  (colour >> 16) & 0xFFu);
+    const Rgb rgb = rgb_of(colour);
+    std::snprintf(text.data(), text.size(), "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
     return text.data();
 }
 

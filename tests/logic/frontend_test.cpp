@@ -252,3 +252,17 @@ TEST(BindEvents, BindsTheLearnersEventsAndNoOthers) {
 }
 
 } // namespace
+
+TEST(Colour, ChannelsComeRedFromTheLowByte) {
+    struct Row {
+        Colour colour;
+        int red, green, blue;
+    };
+    for (const Row& row : {Row{0x0000FF, 255, 0, 0}, Row{0x00FF00, 0, 255, 0},
+                           Row{0xFF0000, 0, 0, 255}, Row{0xC0FFFF, 255, 255, 192}}) {
+        const Rgb rgb = rgb_of(row.colour);
+        EXPECT_EQ(rgb.red, row.red) << std::hex << row.colour;
+        EXPECT_EQ(rgb.green, row.green) << std::hex << row.colour;
+        EXPECT_EQ(rgb.blue, row.blue) << std::hex << row.colour;
+    }
+}

@@ -34,7 +34,7 @@ void PrintTo(const BackRow& row, std::ostream* os) {
     *os << row.test;
 }
 
-const QRgb kSilver = to_argb(kWindowBack) & 0xFFFFFF;
+const QRgb kSilver = to_qcolor(kWindowBack).rgb() & 0xFFFFFF;
 constexpr QRgb kLightCyan = 0xC0FFFF;
 constexpr QRgb kLightYellow = 0xFFFFC0;
 constexpr QRgb kLightMagenta = 0xFFC0FF;
