@@ -4,6 +4,8 @@
 #include "ui/controls.h"
 #include "ui/layout.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string_view>
 
 namespace wave {
@@ -29,6 +31,11 @@ constexpr Rgb rgb_of(Colour c) {
 // A picture box's sunken edge, in logical pixels: its drawing area and the
 // controls it holds lie inside it.
 inline constexpr int kPlotBorder = 2;
+// Device pixels for a length in logical pixels (CSS pixels of the unscaled
+// page) at the screen's ratio; never zero.
+inline int device_pixels(double logical, double ratio) {
+    return std::max(1, static_cast<int>(std::lround(logical * ratio)));
+}
 // A picture box whose row names no colour of its own.
 inline constexpr Colour kPlotBack = 0xFFFFFF;
 

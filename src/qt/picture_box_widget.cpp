@@ -7,7 +7,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <algorithm>
 #include <cmath>
 
 namespace desktop {
@@ -23,10 +22,8 @@ PictureBoxWidget::PictureBoxWidget(wave::Colour background, QWidget* parent)
 void PictureBoxWidget::fit() {
     // Asked once: the ratio comes from the screen, a walk up to the window.
     const qreal ratio = devicePixelRatioF();
-    const int w = std::max(1, width() - 2 * kPlotBorder);
-    const int h = std::max(1, height() - 2 * kPlotBorder);
-    surface_.Resize(static_cast<int>(std::lround(w * ratio)),
-                    static_cast<int>(std::lround(h * ratio)), ratio);
+    surface_.Resize(wave::device_pixels(width() - 2 * kPlotBorder, ratio),
+                    wave::device_pixels(height() - 2 * kPlotBorder, ratio), ratio);
 }
 
 void PictureBoxWidget::present() {

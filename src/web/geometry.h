@@ -4,7 +4,6 @@
 #include "frontend/window.h"
 
 #include <algorithm>
-#include <cmath>
 
 // The page's arithmetic, kept free of the browser so it can be checked anywhere.
 namespace web {
@@ -16,11 +15,6 @@ inline double fill_scale(double viewport_width, double viewport_height) {
         return 1.0;
     }
     return std::min(viewport_width / wave::kClientWidth, viewport_height / wave::kClientHeight);
-}
-
-// Device pixels for a length in CSS pixels of the unscaled box; never zero.
-inline int device_pixels(double css_pixels, double ratio) {
-    return std::max(1, static_cast<int>(std::lround(css_pixels * ratio)));
 }
 
 // Where the box's top-left corner goes when the window's outer rectangle

@@ -63,7 +63,7 @@ class DevicePixels : public ::testing::TestWithParam<DeviceCase> {};
 
 TEST_P(DevicePixels, RoundsToWholePixelsAndNeverZero) {
     const DeviceCase& c = GetParam();
-    EXPECT_EQ(web::device_pixels(c.css, c.ratio), c.expected);
+    EXPECT_EQ(wave::device_pixels(c.css, c.ratio), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ratios, DevicePixels,
