@@ -72,4 +72,12 @@ double text_origin(double room, TextAlign align, const TextExtent& extent) {
     return start - extent.left();
 }
 
+std::optional<double> ink_origin(double room, TextAlign align, const TextExtent& extent,
+                                 double placed, bool as_set) {
+    if (as_set && placed + extent.left() >= 0 && placed + extent.right() <= room) {
+        return std::nullopt;
+    }
+    return text_origin(room, align, extent);
+}
+
 } // namespace wave

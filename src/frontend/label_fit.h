@@ -4,6 +4,7 @@
 #include "ui/layout.h"
 
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace wave {
@@ -52,5 +53,11 @@ LabelFit fit_label(std::string_view text, double room, FontSize set, const Measu
 // Where the text's origin goes from the left of the room, so that its run,
 // ink included, is aligned within the room.
 double text_origin(double room, TextAlign align, const TextExtent& extent);
+
+// A toolkit's label places a text by its advance, at `placed`. That stands
+// while the font is as set and the ink stays within the room (nothing then);
+// otherwise the ink is aligned, from this origin.
+std::optional<double> ink_origin(double room, TextAlign align, const TextExtent& extent,
+                                 double placed, bool as_set);
 
 } // namespace wave

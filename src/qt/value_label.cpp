@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 namespace desktop {
@@ -97,10 +98,11 @@ void ValueLabel::paintEvent(QPaintEvent* event) {
     const Qt::Alignment align = alignment();
     const TextExtent extent = extent_of(text(), f, this);
     // Placed by its advance, as QLabel places it, may the ink overhang?
-    const qreal start = area.left() + text_origin(area.width(), horizontal(align),
-                                                  {extent.advance, 0, extent.advance});
-    if (f == font() && start + extent.left() >= area.left() &&
-        start + extent.right() <= area.right()) {
+    const std::optional<double> origin = ink_origin(
+        area.width(), horizontal(align), extent,
+        text_origin(area.width(), horizontal(align), {extent.advance, 0, extent.advance}),
+        f == font());
+    if (!origin) {
         QLabel::paintEvent(event);
         return;
     }
@@ -109,8 +111,7 @@ void ValueLabel::paintEvent(QPaintEvent* event) {
     drawFrame(&painter);
     painter.setFont(f);
     painter.setPen(palette().color(foregroundRole()));
-    const qreal origin = area.left() + text_origin(area.width(), horizontal(align), extent);
-    const QRectF box(origin, area.top(), extent.advance + 1, area.height());
+    const QRectF box(area.left() + *origin, area.top(), extent.advance + 1, area.height());
     const int flags = ((align & Qt::AlignVertical_Mask) | Qt::AlignLeft).toInt() |
                       Qt::TextSingleLine | Qt::TextDontClip;
     painter.drawText(box, flags, text());

@@ -6,6 +6,7 @@
 #include "web/geometry.h"
 #include "web/page_builder.h"
 
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -75,13 +76,9 @@ TextLabel::Fitted TextLabel::fitted(const std::string& text) const {
     const double advance = measure(text, fit.size, 100).advance;
     const double css_origin =
         advance > width_ ? 0 : wave::text_origin(width_, align_, {advance, 0, advance});
-    const double k = fit.stretch / 100.0;
-    // A text that fits stays where the label puts it, unless its ink would
-    // overhang the box there.
-    if (fit.as_set && css_origin + shown.left() >= 0 && css_origin + shown.right() <= width_) {
-        return {fit.size, fit.stretch, 0};
-    }
-    return {fit.size, fit.stretch, wave::text_origin(width_, align_, shown) - k * css_origin};
+    const std::optional<double> ink =
+        wave::ink_origin(width_, align_, shown, css_origin, fit.as_set);
+    return {fit.size, fit.stretch, ink ? *ink - fit.stretch / 100.0 * css_origin : 0};
 }
 
 void TextLabel::refit() {

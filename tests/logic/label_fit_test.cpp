@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <cmath>
 #include <string>
 
@@ -109,5 +111,30 @@ INSTANTIATE_TEST_SUITE_P(Alignments, TextOrigin,
                              OriginCase{"LeftPlain", TextAlign::Left, {10, 0.5, 9}, 0},
                              OriginCase{"RightPlain", TextAlign::Right, {10, 0.5, 9}, 7}),
                          [](const auto& row) { return std::string(row.param.name); });
+
+struct InkCase {
+    const char* name;
+    TextAlign align;
+    TextExtent extent;
+    double placed;
+    bool as_set;
+    std::optional<double> origin;
+};
+
+class InkOrigin : public testing::TestWithParam<InkCase> {};
+
+TEST_P(InkOrigin, KeepsTheToolkitsPlaceUnlessTheInkOverhangsOrTheFontChanged) {
+    const InkCase& c = GetParam();
+    EXPECT_EQ(wave::ink_origin(17, c.align, c.extent, c.placed, c.as_set), c.origin);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Placements, InkOrigin,
+    testing::Values(InkCase{"InkInside", TextAlign::Right, {10, 0.5, 9}, 7, true, std::nullopt},
+                    InkCase{"InkToTheEdges", TextAlign::Right, {10, -7, 10}, 7, true, std::nullopt},
+                    InkCase{"InkOverLeftEdge", TextAlign::Left, {10, -2, 10}, 0, true, 2},
+                    InkCase{"InkOverRightEdge", TextAlign::Right, {10, 0.5, 11}, 7, true, 6},
+                    InkCase{"FontChanged", TextAlign::Right, {10, 0.5, 9}, 7, false, 7}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
