@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdio>
+#include <optional>
 
 namespace desktop {
 
@@ -17,33 +18,33 @@ using namespace wave;
 namespace {
 
 // A face the layout names, which a Linux desktop rarely has, and the faces
-// that stand in for it, best first (nullptr ends a shorter list).
+// that stand in for it, best first, in the order of wave::Face.
 struct NamedFace {
-    const char* name;
-    std::array<const char*, 2> standins;
+    QString name;
+    QStringList standins;
 };
 
 // Debian ships no alias for the two Gothic names: without a stand-in Qt would
 // fall back to a Latin sans face.
-constexpr NamedFace kTimes{"Times New Roman", {"Liberation Serif", "DejaVu Serif"}};
-constexpr NamedFace kGothicP{"ＭＳ Ｐゴシック", {"IPAPGothic", "IPAGothic"}};
-constexpr NamedFace kGothic{"ＭＳ ゴシック", {"IPAGothic", nullptr}};
-constexpr std::array<NamedFace, 3> kNamedFaces{kTimes, kGothicP, kGothic};
+const std::array<NamedFace, 3>& named_faces() {
+    static const std::array<NamedFace, 3> faces{{
+        {QStringLiteral("Times New Roman"), {"Liberation Serif", "DejaVu Serif"}},
+        {QStringLiteral("ＭＳ Ｐゴシック"), {"IPAPGothic", "IPAGothic"}},
+        {QStringLiteral("ＭＳ ゴシック"), {"IPAGothic"}},
+    }};
+    return faces;
+}
 
 // The named face when it is installed, else its first installed stand-in.
 // Asking Qt for a family it does not know makes it sort fontconfig's whole
 // fallback list first, a few milliseconds per family at start-up.
-QString installed(const NamedFace& face, const QStringList& known) {
-    const QString name = QString::fromUtf8(face.name);
-    if (known.contains(name, Qt::CaseInsensitive)) {
-        return name;
-    }
-    for (const char* standin : face.standins) {
-        if (standin != nullptr && known.contains(QString::fromUtf8(standin), Qt::CaseInsensitive)) {
-            return QString::fromUtf8(standin);
+std::optional<QString> installed(const NamedFace& face, const QStringList& known) {
+    for (const QString& family : QStringList{face.name} + face.standins) {
+        if (known.contains(family, Qt::CaseInsensitive)) {
+            return family;
         }
     }
-    return name;
+    return std::nullopt;
 }
 
 QFont make_font(const QString& family, int pixels, bool bold, bool italic) {
@@ -60,32 +61,14 @@ QFont make_font(const QString& family, int pixels, bool bold, bool italic) {
     return font;
 }
 
-bool has_any(const NamedFace& face, const QStringList& known) {
-    if (known.contains(QString::fromUtf8(face.name), Qt::CaseInsensitive)) {
-        return true;
-    }
-    for (const char* standin : face.standins) {
-        if (standin != nullptr && known.contains(QString::fromUtf8(standin), Qt::CaseInsensitive)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 void warn_of_missing_fonts() {
     const QStringList known = QFontDatabase::families();
     QStringList missing;
-    for (const NamedFace& face : kNamedFaces) {
-        if (!has_any(face, known)) {
-            QString alternatives = QString::fromUtf8(face.name);
-            for (const char* standin : face.standins) {
-                if (standin != nullptr) {
-                    alternatives += QStringLiteral(" or ") + QString::fromUtf8(standin);
-                }
-            }
-            missing.append(alternatives);
+    for (const NamedFace& face : named_faces()) {
+        if (!installed(face, known)) {
+            missing.append((QStringList{face.name} + face.standins).join(QStringLiteral(" or ")));
         }
     }
     if (missing.isEmpty()) {
@@ -103,14 +86,8 @@ void warn_of_missing_fonts() {
 }
 
 void register_font_substitutes() {
-    for (const NamedFace& face : kNamedFaces) {
-        QStringList standins;
-        for (const char* standin : face.standins) {
-            if (standin != nullptr) {
-                standins.append(QString::fromUtf8(standin));
-            }
-        }
-        QFont::insertSubstitutions(QString::fromUtf8(face.name), standins);
+    for (const NamedFace& face : named_faces()) {
+        QFont::insertSubstitutions(face.name, face.standins);
     }
 }
 
@@ -119,8 +96,14 @@ QFont font_for(FontId id) {
         return {};
     }
     static const QStringList known = QFontDatabase::families();
-    static const std::array<QString, 3> families{
-        installed(kTimes, known), installed(kGothicP, known), installed(kGothic, known)};
+    static const std::array<QString, 3> families = [] {
+        std::array<QString, 3> chosen;
+        for (std::size_t i = 0; i < chosen.size(); ++i) {
+            const NamedFace& face = named_faces().at(i);
+            chosen.at(i) = installed(face, known).value_or(face.name);
+        }
+        return chosen;
+    }();
     const FontStyle style = font_style(id);
     return make_font(families.at(static_cast<std::size_t>(style.face)), style.pixels, style.bold,
                      style.italic);
