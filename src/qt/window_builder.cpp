@@ -13,7 +13,6 @@
 #include "qt/value_label.h"
 #include "ui/layout.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -74,17 +73,11 @@ QWidget* create(const ControlRow& entry, QWidget* parent) {
 }
 
 void set_caption(QWidget& widget, const ControlRow& entry) {
-    if (entry.caption.empty()) {
-        return;
-    }
-    const QString caption =
-        QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size()));
-    if (auto* frame = qobject_cast<QGroupBox*>(&widget)) {
-        frame->setTitle(caption);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
-        button->setText(caption);
-    } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
-        label->setText(caption);
+    if (!entry.caption.empty()) {
+        // A frame's caption is its title; a button's or a label's, its text.
+        widget.setProperty(
+            qobject_cast<QGroupBox*>(&widget) != nullptr ? "title" : "text",
+            QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size())));
     }
 }
 
