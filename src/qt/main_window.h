@@ -25,7 +25,6 @@ public:
     ~MainWindow() override;
 
     wave::Form1& form() { return *form_; }
-    const WindowGeometry& windowGeometry() const { return geometry_; }
     // What the logic reaches by name, as the window lent it.
     const wave::FormControls& controls() const { return controls_; }
     // Shows what the plots drew since the last time.

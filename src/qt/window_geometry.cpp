@@ -32,13 +32,11 @@ QRect primary_screen(bool available) {
 } // namespace
 
 void WindowGeometry::Left(float twips) {
-    left_ = twips;
-    window_.move(to_pixels(left_), window_.y());
+    window_.move(to_pixels(twips), window_.y());
 }
 
 void WindowGeometry::Top(float twips) {
-    top_ = twips;
-    window_.move(window_.x(), to_pixels(top_));
+    window_.move(window_.x(), to_pixels(twips));
 }
 
 float ScreenSize::Width() const {

@@ -16,12 +16,8 @@ public:
     void Left(float twips) override;
     void Top(float twips) override;
 
-    float left() const { return left_; }
-    float top() const { return top_; }
-
 private:
     QWidget& window_;
-    float left_ = 0, top_ = 0;
 };
 
 // The primary screen's size, and the corner of its available area, in twips.
