@@ -17,7 +17,7 @@ public:
     virtual Micros now() const = 0;
 };
 
-// The machine's monotonic clock.
+// The machine's monotonic clock; in a browser, the page's performance.now().
 const Clock& steady_clock();
 
 // One pending expiry at a time: starting again replaces it. When it runs out

@@ -3,10 +3,7 @@
 
 #include "web/dom.h"
 
-#include <emscripten/emscripten.h>
-
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,17 +18,6 @@ namespace {
 std::vector<Spinner*>& spinners() {
     static std::vector<Spinner*> all;
     return all;
-}
-
-// performance.now(), the page's own clock.
-class PageClock : public wave::Clock {
-public:
-    wave::Micros now() const override { return std::llround(emscripten_get_now() * 1000); }
-};
-
-const PageClock& page_clock() {
-    static const PageClock clock;
-    return clock;
 }
 
 int pointer_of(const val& event) {
@@ -49,7 +35,7 @@ Spinner::Spinner(val element, std::function<void()> up, std::function<void()> do
       up_button_(element_.call<val>("querySelector", val("button.up"))),
       down_button_(element_.call<val>("querySelector", val("button.down"))), up_(std::move(up)),
       down_(std::move(down)), timer_([this] { hold_.expired(); }),
-      hold_(page_clock(), timer_,
+      hold_(wave::steady_clock(), timer_,
             {[this](SpinArrow arrow) { step(arrow); },
              [this](int, SpinArrow arrow) { return still_held(arrow); },
              [this](SpinArrow arrow, wave::HoldEnd) {
