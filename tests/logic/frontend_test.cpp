@@ -251,8 +251,6 @@ TEST(BindEvents, BindsTheLearnersEventsAndNoOthers) {
     EXPECT_EQ(bound, expected);
 }
 
-} // namespace
-
 TEST(Colour, ChannelsComeRedFromTheLowByte) {
     struct Row {
         Colour colour;
@@ -266,3 +264,5 @@ TEST(Colour, ChannelsComeRedFromTheLowByte) {
         EXPECT_EQ(rgb.blue, row.blue) << std::hex << row.colour;
     }
 }
+
+} // namespace
