@@ -53,7 +53,7 @@ constexpr std::array<Entry, 32> kSingles{{
     {"Label1", "Time span, caption", "時間幅、見出し"},
     {"labelt", "Time span", "時間幅"},
     {"SpinButton1", "Time span, up/down", "時間幅、増減"},
-    {"Command1", "Reset time span", "時間幅をリセット"},
+    {"Command1", "Reset time span", "RESET：時間幅を1秒に戻す"},
     {"Frame11", "Step of amplitude", "振幅の刻み"},
     {"Option5", "Step of amplitude 1", "振幅の刻み 1"},
     {"Option6", "Step of amplitude 0.5", "振幅の刻み 0.5"},

@@ -123,6 +123,16 @@ TEST(AccessibleNames, AStepOptionSaysTheStepItShows) {
     EXPECT_EQ(options, 8);
 }
 
+// A speech user says what the button shows.
+TEST(AccessibleNames, TheResetButtonsNameHoldsItsCaptionInBothLanguages) {
+    for (const Language language : {Language::English, Language::Japanese}) {
+        std::string spoken = spoken_name({"Command1"}, language);
+        std::transform(spoken.begin(), spoken.end(), spoken.begin(),
+                       [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+        EXPECT_NE(spoken.find("RESET"), std::string::npos) << spoken;
+    }
+}
+
 TEST(AccessibleNames, AStepOptionSaysWhichStepItSets) {
     // Frame11 holds the amplitude steps, Frame12 the frequency steps.
     for (const ControlRow& entry : window_layout()) {
