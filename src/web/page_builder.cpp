@@ -240,6 +240,22 @@ void ElementFactory::finish(const std::vector<PageControl>& made) {
     for (const val& element : by_tab) {
         app_.call<void>("append", element);
     }
+    // To a screen reader a frame still holds what it holds on the desktop. A
+    // plot's labels stay out of it: an image's contents are not read.
+    std::vector<std::string> held(made.size());
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        const int c = plan[i].container;
+        if (c >= 0 && plan[static_cast<std::size_t>(c)].row->kind == ControlKind::Frame) {
+            set_attribute(made[i].element, "id", plan[i].name);
+            std::string& ids = held[static_cast<std::size_t>(c)];
+            ids += ids.empty() ? plan[i].name : " " + plan[i].name;
+        }
+    }
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        if (!held[i].empty()) {
+            set_attribute(made[i].element, "aria-owns", held[i]);
+        }
+    }
     // A spinner's value is the text of the label its presses write.
     for (std::size_t i = 0; i < made.size(); ++i) {
         const std::optional<SpinnerValue> value = spinner_value(plan[i].row->ref);

@@ -56,7 +56,10 @@ async function axTree(page) {
     assert.ok(nodeId, `no element ${selector}`);
     const [node] = (await cdp.send('Accessibility.getPartialAXTree', { nodeId, fetchRelatives: false })).nodes;
     const property = (name) => node.properties?.find((p) => p.name === name)?.value.value;
-    return { role: node.role?.value, name: node.name?.value ?? '', ignored: node.ignored, value: node.value?.value, property };
+    return {
+      id: node.nodeId, parent: node.parentId, role: node.role?.value, name: node.name?.value ?? '',
+      ignored: node.ignored, value: node.value?.value, property,
+    };
   };
 }
 
@@ -78,6 +81,15 @@ test('in the browser\'s language: lang, each control\'s role and name, each spin
           }
         }
         assert.deepEqual(wrong, []);
+
+        // A frame holds what it holds on the desktop, wherever the document has it.
+        const kinds = new Map(rows.map((r) => [r.name, r.kind]));
+        const astray = [];
+        for (const row of rows.filter((r) => kinds.get(r.container) === 'Frame')) {
+          const [node, frame] = [await ax(`[data-name="${row.name}"]`), await ax(`[data-name="${row.container}"]`)];
+          if (node.parent !== frame.id) astray.push(`${row.name} not in ${row.container}`);
+        }
+        assert.deepEqual(astray, []);
 
         // A press changes the value a reader hears; the floor is the handlers'.
         const spinners = rows.filter((r) => r.kind === 'SpinButton');
