@@ -6,8 +6,10 @@
 #include "ui/layout.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 using namespace wave;
 
@@ -42,6 +44,23 @@ std::string quoted(std::string_view text) {
     return out + '"';
 }
 
+// A spinner's arrows and value as the page speaks them; nothing for another control.
+std::string spinner_fields(const ControlRef& ref) {
+    const std::optional<SpinnerValue> value = spinner_value(ref);
+    if (!value) {
+        return {};
+    }
+    std::string fields = ", \"value_label\": " + quoted(object_name(value->label)) +
+                         ", \"minimum\": " + std::to_string(value->minimum);
+    for (const auto& [key, language] :
+         {std::pair{"", Language::English}, std::pair{"_ja", Language::Japanese}}) {
+        fields += std::string(", \"up") + key +
+                  "\": " + quoted(spoken_arrow(ref, SpinArrow::Up, language)) + ", \"down" + key +
+                  "\": " + quoted(spoken_arrow(ref, SpinArrow::Down, language));
+    }
+    return fields;
+}
+
 } // namespace
 
 int main() {
@@ -53,11 +72,14 @@ int main() {
         const std::string back = row.back ? std::to_string(*row.back) : "null";
         std::printf("%s  {\"name\": %s, \"kind\": \"%s\", \"container\": %s, \"caption\": %s, "
                     "\"left\": %d, \"top\": %d, \"width\": %d, \"height\": %d, \"back\": %s, "
-                    "\"selected\": %s, \"tab\": %d, \"spoken\": %s}",
+                    "\"selected\": %s, \"tab\": %d, \"spoken\": %s, \"spoken_ja\": %s, "
+                    "\"shows_value\": %s%s}",
                     first ? "" : ",\n", quoted(object_name(row.ref)).c_str(), kind_name(row.kind),
                     container.c_str(), quoted(row.caption).c_str(), row.left, row.top, row.width,
                     row.height, back.c_str(), row.selected ? "true" : "false", row.tab,
-                    quoted(spoken_name(row.ref, Language::English)).c_str());
+                    quoted(spoken_name(row.ref, Language::English)).c_str(),
+                    quoted(spoken_name(row.ref, Language::Japanese)).c_str(),
+                    shows_a_value(row.ref) ? "true" : "false", spinner_fields(row.ref).c_str());
         first = false;
     }
     std::printf("\n]\n");

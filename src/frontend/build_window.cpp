@@ -31,7 +31,9 @@ std::vector<Placement> make_plan(Language language) {
                      inset + twips_to_pixels(row.top),
                      twips_to_pixels(row.width),
                      twips_to_pixels(row.height),
-                     container};
+                     container,
+                     spoken_arrow(row.ref, SpinArrow::Up, language),
+                     spoken_arrow(row.ref, SpinArrow::Down, language)};
         if (row.kind == ControlKind::Frame || row.kind == ControlKind::PictureBox) {
             containers.emplace(at.name, static_cast<int>(plan.size()));
         }

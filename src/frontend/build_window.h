@@ -16,12 +16,15 @@ namespace wave {
 // One row of the layout as a front end places it: named, with its spoken
 // name, in logical pixels inside its container (inside a picture box's
 // border), and the position of its container in the plan (-1: the window).
+// A spinner's arrows have spoken names of their own.
 struct Placement {
     const ControlRow* row;
     std::string name;
     std::string spoken;
     int left, top, width, height;
     int container;
+    std::string spoken_up{};
+    std::string spoken_down{};
 };
 
 // Every row of the layout, in table order: containers come before what they

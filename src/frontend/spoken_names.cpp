@@ -53,7 +53,7 @@ constexpr std::array<Entry, 32> kSingles{{
     {"Label1", "Time span, caption", "時間幅、見出し"},
     {"labelt", "Time span", "時間幅"},
     {"SpinButton1", "Time span, up/down", "時間幅、増減"},
-    {"Command1", "Reset time span", "時間幅をリセット"},
+    {"Command1", "Reset time span", "RESET：時間幅を1秒に戻す"},
     {"Frame11", "Step of amplitude", "振幅の刻み"},
     {"Option5", "Step of amplitude 1", "振幅の刻み 1"},
     {"Option6", "Step of amplitude 0.5", "振幅の刻み 0.5"},
@@ -66,10 +66,43 @@ constexpr std::array<Entry, 32> kSingles{{
     {"Option4", "Step of frequency 0.1", "周波数の刻み 0.1"},
 }};
 
+// A spinner's arrows say which way they move its value.
+struct Arrows {
+    std::string_view name;
+    Entry up;
+    Entry down;
+};
+
+constexpr std::array<Arrows, 3> kArrows{{
+    {"SpinButton3",
+     {"", "Amplitude of wave #, up", "波#の振幅を上げる"},
+     {"", "Amplitude of wave #, down", "波#の振幅を下げる"}},
+    {"SpinButton4",
+     {"", "Frequency of wave #, up", "波#の周波数を上げる"},
+     {"", "Frequency of wave #, down", "波#の周波数を下げる"}},
+    {"SpinButton1",
+     {"", "Time span, up", "時間幅を増やす"},
+     {"", "Time span, down", "時間幅を減らす"}},
+}};
+
 constexpr int kWaves = 4;
 
 std::string_view in(const Entry& e, Language language) {
     return language == Language::English ? e.english : e.japanese;
+}
+
+// An array member's name with its wave's letter; empty for an index the
+// window does not have, or for an array without one.
+std::string for_member(const Entry& e, const ControlRef& ref, Language language) {
+    std::string spoken(in(e, language));
+    const std::size_t letter = spoken.find('#');
+    if ((letter == std::string::npos) != (ref.index < 0) || ref.index >= kWaves) {
+        return {};
+    }
+    if (letter != std::string::npos) {
+        spoken[letter] = static_cast<char>('A' + ref.index);
+    }
+    return spoken;
 }
 
 } // namespace
@@ -83,17 +116,37 @@ std::string spoken_name(const ControlRef& ref, Language language) {
         }
         return {};
     }
-    if (ref.index >= kWaves) {
-        return {};
-    }
     for (const Entry& e : kArrays) {
         if (e.name == ref.name) {
-            std::string spoken(in(e, language));
-            spoken[spoken.find('#')] = static_cast<char>('A' + ref.index);
-            return spoken;
+            return for_member(e, ref, language);
         }
     }
     return {};
+}
+
+std::string spoken_arrow(const ControlRef& spinner, SpinArrow arrow, Language language) {
+    for (const Arrows& a : kArrows) {
+        if (a.name == spinner.name) {
+            return for_member(arrow == SpinArrow::Up ? a.up : a.down, spinner, language);
+        }
+    }
+    return {};
+}
+
+std::optional<SpinnerValue> spinner_value(const ControlRef& spinner) {
+    // The handlers refuse a press down that would take an amplitude or a
+    // frequency below 0, or the time span below 1 s.
+    const bool member = spinner.index >= 0 && spinner.index < kWaves;
+    if (spinner.name == "SpinButton3" && member) {
+        return SpinnerValue{{"Labela", spinner.index}, 0};
+    }
+    if (spinner.name == "SpinButton4" && member) {
+        return SpinnerValue{{"Labelb", spinner.index}, 0};
+    }
+    if (spinner == ControlRef{"SpinButton1"}) {
+        return SpinnerValue{{"labelt"}, 1};
+    }
+    return std::nullopt;
 }
 
 } // namespace wave

@@ -4,6 +4,7 @@
 #include "frontend/samples_csv.h"
 #include "web/dom.h"
 #include "web/geometry.h"
+#include "web/page_builder.h"
 #include "web/picture.h"
 
 #include <emscripten/bind.h>
@@ -17,18 +18,6 @@ namespace web {
 using namespace wave;
 
 namespace {
-
-Language browser_language() {
-    const val navigator = browser_window()["navigator"];
-    std::vector<std::string> preferred;
-    if (navigator["languages"].isArray()) {
-        preferred = emscripten::vecFromJSArray<std::string>(navigator["languages"]);
-    }
-    if (preferred.empty() && navigator["language"].isString()) {
-        preferred.push_back(navigator["language"].as<std::string>());
-    }
-    return pick_language(preferred);
-}
 
 val make(const char* tag, const char* class_name) {
     val e = create_element(tag);

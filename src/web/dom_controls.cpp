@@ -45,6 +45,11 @@ void TextLabel::Caption(const std::string& text) {
     }
     text_ = text;
     element_.set(key("textContent"), text);
+    if (!spinner_.isUndefined()) {
+        // A caption is a plain decimal ("0.5", "105"), as a value must be.
+        spinner_.call<void>("setAttribute", key("aria-valuenow"), text);
+        spinner_.call<void>("setAttribute", key("aria-valuetext"), text);
+    }
     refit();
 }
 

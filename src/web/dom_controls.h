@@ -11,6 +11,7 @@
 #include <limits>
 #include <map>
 #include <string>
+#include <utility>
 
 namespace web {
 
@@ -21,6 +22,8 @@ class TextLabel : public wave::Label {
 public:
     TextLabel(emscripten::val element, wave::FontId font, double width, wave::TextAlign align);
     void Caption(const std::string& text) override;
+    // A spinner whose value this label shows: it reads each caption as its value.
+    void tell_value_to(emscripten::val spinner) { spinner_ = std::move(spinner); }
     // Measures again once the page's own faces have arrived.
     void refit();
 
@@ -38,6 +41,7 @@ private:
     void show(const Fitted& shown);
 
     emscripten::val element_;
+    emscripten::val spinner_ = emscripten::val::undefined();
     wave::FontId font_;
     std::string css_font_; // as set
     double font_size_;     // in pixels, as set

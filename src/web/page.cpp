@@ -17,7 +17,7 @@ Page::Page(val app) : app_(std::move(app)), window_(app_) {
     FormControls controls;
     controls.window = &window_;
     controls.screen = &screen_;
-    made_ = build_window(elements_, PageControl{app_, val::undefined()}, controls);
+    made_ = build_window(elements_, PageControl{app_, val::undefined()}, controls, page_language());
     controls_ = controls;
     form_ = std::make_unique<Form1>(controls_);
 }

@@ -2,11 +2,13 @@
 #pragma once
 
 #include "frontend/build_window.h"
+#include "frontend/language.h"
 #include "web/dom_controls.h"
 #include "web/plot_canvas.h"
 
 #include <emscripten/val.h>
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,13 +22,23 @@ struct PageControl {
     PlotCanvas* plot = nullptr;
     TextLabel* label = nullptr;
     RadioOption* option = nullptr;
+    int left = 0; // of what it holds, in the app box
+    int top = 0;
 };
 
-// The page's half of the walk over the layout: elements inside the app box,
-// each placed inside its container's element. Owns the operations it made.
+// The first of the browser's languages that the program speaks.
+wave::Language browser_language();
+// browser_language(), which the document's lang then names.
+wave::Language page_language();
+
+// The page's half of the walk over the layout: elements placed in the app
+// box, side by side in the table's tab order, so that a keyboard and a screen
+// reader meet them in the desktop's order; each is stacked as its place in
+// the desktop's nesting stacks it. Owns the operations it made.
 class ElementFactory : public wave::ControlFactory<PageControl> {
 public:
     PageControl make(const wave::Placement& at, const PageControl& parent) override;
+    void finish(const std::vector<PageControl>& made) override;
     wave::PictureBox* picture_box(const PageControl& c) override {
         return c.plot != nullptr ? &c.plot->surface() : nullptr;
     }
@@ -37,6 +49,10 @@ public:
     std::vector<std::unique_ptr<PlotCanvas>> plots;
     std::vector<std::unique_ptr<TextLabel>> labels;
     std::vector<std::unique_ptr<RadioOption>> options;
+
+private:
+    emscripten::val app_ = emscripten::val::undefined();
+    std::size_t made_ = 0;
 };
 
 // The table's faces as CSS fonts over the faces the site bundles, at another

@@ -51,6 +51,14 @@ Spinner::Spinner(val element, std::function<void()> up, std::function<void()> do
             }
         });
         listen(target, "pointerleave", [this](const val& e) { hold_.release(pointer_of(e)); });
+        // A pointer pressed at pointerdown. A click no pointer made (Enter
+        // or Space on the arrow, a screen reader's "activate", click()) is
+        // one press of its own.
+        listen(target, "click", [this, arrow](const val& e) {
+            if (e[key("detail")].as<int>() == 0) {
+                step(arrow);
+            }
+        });
     }
     listen(element_, "pointercancel", [this](const val& e) { hold_.release(pointer_of(e)); });
     // A long touch would open the context menu.

@@ -112,7 +112,7 @@ for _ in range(150):
         break
     time.sleep(0.1)
 expected = {"波Aの振幅、増減": "spin button", "波Dの周波数": "label", "合成波E": "chart",
-            "時間幅をリセット": "push button", "振幅の刻み 0.5": "radio button", "波B：サイン": "radio button"}
+            "RESET：時間幅を1秒に戻す": "push button", "振幅の刻み 0.5": "radio button", "波B：サイン": "radio button"}
 wrong = ["%s: %s" % (name, names.get(name, "missing")) for name, role in expected.items() if names.get(name) != role]
 english = [n for n in names if n.startswith("Amplitude of")]
 print("\n".join("FAIL: " + w for w in wrong + english))

@@ -79,6 +79,20 @@ TEST(WindowPlan, EveryContainerComesFirstAndEveryRowHasItsSpokenName) {
     }
 }
 
+// A toolkit that places controls side by side stacks them in plan order, as
+// the desktop's nesting does only if each container's contents follow it.
+TEST(WindowPlan, ListsEachContainersContentsRightAfterIt) {
+    const auto& plan = window_plan();
+    std::vector<int> open{-1};
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        while (!open.empty() && open.back() != plan[i].container) {
+            open.pop_back();
+        }
+        ASSERT_FALSE(open.empty()) << plan[i].name << " comes after its container was closed";
+        open.push_back(static_cast<int>(i));
+    }
+}
+
 TEST(FocusOrder, HoldsThePlotsSpinnersOptionsAndButtonInTabOrder) {
     const auto& plan = window_plan();
     std::map<ControlKind, int> kinds;

@@ -15,7 +15,6 @@ test('loads with no error, no failed or foreign request, under a policy that ref
   const { page, problems, close } = await ready();
   try {
     assert.equal(await page.title(), '波の合成');
-    assert.equal(await page.getAttribute('html', 'lang'), 'ja');
     await page.evaluate(async () => {
       await document.fonts.ready;
     });
@@ -33,29 +32,6 @@ test('loads with no error, no failed or foreign request, under a policy that ref
       return { fetched, refused: await refused };
     });
     assert.deepEqual(outcome, { fetched: 'failed', refused: true });
-  } finally {
-    await close();
-  }
-});
-
-test('every control has the desktop\'s spoken name, and each plot is an image', async () => {
-  const { page, close } = await ready();
-  try {
-    // As Chromium's accessibility tree has them; an option button speaks through its input.
-    const cdp = await page.context().newCDPSession(page);
-    const { root } = await cdp.send('DOM.getDocument', { depth: 0 });
-    const wrong = [];
-    for (const row of web.layoutRows()) {
-      const selector = `[data-name="${row.name}"]${row.kind === 'OptionButton' ? ' input' : ''}`;
-      const { nodeId } = await cdp.send('DOM.querySelector', { nodeId: root.nodeId, selector });
-      const [node] = (await cdp.send('Accessibility.getPartialAXTree', { nodeId, fetchRelatives: false })).nodes;
-      const name = node.name?.value ?? '';
-      const role = node.role?.value;
-      if (name !== row.spoken || node.ignored || (row.kind === 'PictureBox' && role !== 'image')) {
-        wrong.push(`${row.name}: ${role} "${name}"${node.ignored ? ' (hidden)' : ''}, not "${row.spoken}"`);
-      }
-    }
-    assert.deepEqual(wrong, []);
   } finally {
     await close();
   }

@@ -113,7 +113,8 @@ async function screenFaults(page, ratio, colours) {
       { format: 'png', clip: { x: left, y: top, width: right - left, height: bottom - top, scale: ratio } });
     const shot = web.decodePng(Buffer.from(data, 'base64'));
     if (shot.width !== Math.round((right - left) * ratio)) faults.push(`${name}: a capture of ${shot.width} pixels across`);
-    const labels = await web.control(page, name).locator('[data-name]').evaluateAll((all) =>
+    const over = web.layoutRows().filter((r) => r.container === name).map((r) => `[data-name="${r.name}"]`);
+    const labels = over.length === 0 ? [] : await page.locator(over.join(',')).evaluateAll((all) =>
       all.map((e) => e.getBoundingClientRect()).map((b) => [b.left - 1, b.top - 1, b.right + 1, b.bottom + 1]));
     const underLabel = (x, y) => labels.some(([l, t, r, b]) => x >= l && x <= r && y >= t && y <= b);
     let blended = 0;
