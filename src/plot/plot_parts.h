@@ -2,7 +2,6 @@
 #pragma once
 
 #include "form/wave_settings.h"
-#include "plot/vector_state.h"
 #include "ui/controls.h"
 
 #include <cmath>
@@ -53,20 +52,19 @@ template <typename Visit> void for_each_sample_x(const WaveSettings& s, Visit vi
     }
 }
 
-// One connected polyline through the samples.
+// One connected polyline through the samples, y_at(n) giving the value of
+// the n-th.
 template <typename SampleAt>
 void draw_samples(PictureBox& plot, const WaveSettings& s, SampleAt y_at) {
-    bool first = true;
-    // The toolkit ran just before, and may have left 256-bit state in use.
-    clear_upper_vector_state();
+    std::size_t n = 0;
     for_each_sample_x(s, [&](double x) {
-        const float y = static_cast<float>(y_at(x));
-        if (first) {
+        const auto y = static_cast<float>(y_at(n));
+        if (n == 0) {
             plot.PSet(static_cast<float>(x), y);
-            first = false;
         } else {
             plot.Line(static_cast<float>(x), y);
         }
+        ++n;
     });
 }
 
