@@ -3,13 +3,25 @@
 #include "plot/plot_parts.h"
 #include "plot/vector_state.h"
 
-#include <bit>
+#include <cstring>
 
 namespace wave {
 
+namespace {
+
+// std::bit_cast is missing from the browser build's library.
+template <typename Bits, typename Value> Bits bits_of(Value v) {
+    static_assert(sizeof(Bits) == sizeof(Value));
+    Bits b{};
+    std::memcpy(&b, &v, sizeof b);
+    return b;
+}
+
+} // namespace
+
 WaveSamples::Inputs WaveSamples::inputs(const WaveSettings& s, std::size_t i) {
-    return {s.amp.at(i), std::bit_cast<std::uint32_t>(s.freq.at(i)), s.is_cos.at(i) != 0,
-            std::bit_cast<std::uint32_t>(s.span_t), std::bit_cast<std::uint64_t>(s.pi)};
+    return {s.amp.at(i), bits_of<std::uint32_t>(s.freq.at(i)), s.is_cos.at(i) != 0,
+            bits_of<std::uint32_t>(s.span_t), bits_of<std::uint64_t>(s.pi)};
 }
 
 const std::vector<double>& WaveSamples::of(const WaveSettings& s, std::size_t i) {
