@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <vector>
 
 namespace wave {
 
@@ -56,16 +57,15 @@ template <typename Visit> void for_each_sample_x(const WaveSettings& s, Visit vi
 // the n-th.
 template <typename SampleAt>
 void draw_samples(PictureBox& plot, const WaveSettings& s, SampleAt y_at) {
-    std::size_t n = 0;
+    std::vector<float> xs;
+    std::vector<float> ys;
+    xs.reserve(402);
+    ys.reserve(402);
     for_each_sample_x(s, [&](double x) {
-        const auto y = static_cast<float>(y_at(n));
-        if (n == 0) {
-            plot.PSet(static_cast<float>(x), y);
-        } else {
-            plot.Line(static_cast<float>(x), y);
-        }
-        ++n;
+        xs.push_back(static_cast<float>(x));
+        ys.push_back(static_cast<float>(y_at(ys.size())));
     });
+    plot.Polyline(xs.data(), ys.data(), xs.size());
 }
 
 } // namespace wave
