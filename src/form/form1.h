@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "form/wave_samples.h"
 #include "form/wave_settings.h"
 #include "ui/controls.h"
 
@@ -71,6 +72,7 @@ private:
     void redraw_span();
 
     FormControls c;
+    WaveSamples samples_;
 };
 
 } // namespace wave

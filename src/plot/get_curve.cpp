@@ -21,8 +21,8 @@ void Form1::get_curve(std::int16_t index) {
     draw_time_axis(plot, s);
 
     plot.ForeColor(kWaveRed);
-    const ComponentTerm term(s, k);
-    draw_samples(plot, s, [&term](double x) { return term.at(x); });
+    const std::vector<double>& terms = samples_.of(s, k);
+    draw_samples(plot, s, [&terms](std::size_t n) { return terms[n]; });
 }
 
 } // namespace wave

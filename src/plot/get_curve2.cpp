@@ -19,15 +19,15 @@ void Form1::get_curve2() {
 
     plot.DrawStyle(LineStyle::Solid);
     plot.ForeColor(kSumBlue);
-    std::vector<ComponentTerm> terms;
+    std::vector<const std::vector<double>*> waves;
     for (std::int16_t k = 0; k <= s.last_comp; ++k) {
-        terms.emplace_back(s, static_cast<std::size_t>(k));
+        waves.push_back(&samples_.of(s, static_cast<std::size_t>(k)));
     }
-    draw_samples(plot, s, [&terms](double x) {
+    draw_samples(plot, s, [&waves](std::size_t n) {
         // The running sum is single precision; each term is double.
         float y = 0.0f;
-        for (const ComponentTerm& term : terms) {
-            y = static_cast<float>(static_cast<double>(y) + term.at(x));
+        for (const std::vector<double>* terms : waves) {
+            y = static_cast<float>(static_cast<double>(y) + (*terms)[n]);
         }
         return static_cast<double>(y);
     });

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "form/wave_settings.h"
-#include "plot/vector_state.h"
 #include "ui/controls.h"
 
 #include <cmath>
 #include <cstddef>
+#include <vector>
 
 namespace wave {
 
@@ -53,21 +53,20 @@ template <typename Visit> void for_each_sample_x(const WaveSettings& s, Visit vi
     }
 }
 
-// One connected polyline through the samples.
+// One connected polyline through the samples, y_at(n) giving the value of
+// the n-th.
 template <typename SampleAt>
 void draw_samples(PictureBox& plot, const WaveSettings& s, SampleAt y_at) {
-    bool first = true;
-    // The toolkit ran just before, and may have left 256-bit state in use.
-    clear_upper_vector_state();
+    std::vector<float> xs;
+    std::vector<float> ys;
+    // Every span gives 400 or 401 samples: no growing on the way.
+    xs.reserve(402);
+    ys.reserve(402);
     for_each_sample_x(s, [&](double x) {
-        const float y = static_cast<float>(y_at(x));
-        if (first) {
-            plot.PSet(static_cast<float>(x), y);
-            first = false;
-        } else {
-            plot.Line(static_cast<float>(x), y);
-        }
+        xs.push_back(static_cast<float>(x));
+        ys.push_back(static_cast<float>(y_at(ys.size())));
     });
+    plot.Polyline(xs.data(), ys.data(), xs.size());
 }
 
 } // namespace wave

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -26,6 +27,17 @@ public:
     // From the current point.
     virtual void Line(float x2, float y2) = 0;
     virtual void PSet(float x, float y) = 0;
+    // PSet at the first of n points and Line to each of the others, in one
+    // call: a plot's hundreds of samples need not cost a call each.
+    virtual void Polyline(const float* xs, const float* ys, std::size_t n) {
+        if (n == 0) {
+            return;
+        }
+        PSet(xs[0], ys[0]);
+        for (std::size_t i = 1; i < n; ++i) {
+            Line(xs[i], ys[i]);
+        }
+    }
     // Columns of the drawing area, so a grid denser than the pixels can be thinned.
     virtual int PixelColumns() const = 0;
 };

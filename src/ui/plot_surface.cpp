@@ -192,6 +192,51 @@ void PlotSurface::PSet(float x, float y) {
     addStroke(x, y, x, y, true);
 }
 
+// A wave: the strokes PSet and Line would record, drawn as they are
+// recorded, in the pass flush() would make over them later. Each point is
+// worked out once, by the same sums as there, so the pixels are the same.
+void PlotSurface::Polyline(const float* xs, const float* ys, std::size_t n) {
+    if (n == 0 || style_ != LineStyle::Solid) {
+        PictureBox::Polyline(xs, ys, n);
+        return;
+    }
+    // What came before is drawn first, as it would have been.
+    flush();
+    const double left = scale_.x1;
+    const double top = scale_.y1;
+    const double w = scale_.x2 - left;
+    const double h = scale_.y2 - top;
+    const int columns = width_;
+    const int rows = height_;
+    int inkTop = inkTop_;
+    int inkBottom = inkBottom_;
+    PixelLines lines = target();
+    const auto fraction = [&](std::size_t i) {
+        return UserPoint{(static_cast<double>(xs[i]) - left) / w,
+                         (static_cast<double>(ys[i]) - top) / h};
+    };
+    UserPoint from = fraction(0);
+    PixelPoint a = fraction_to_pixel(from.x, from.y, columns, rows);
+    strokes_.push_back({from.x, from.y, from.x, from.y, colour_, style_, true});
+    rasterize(lines, strokes_.back(), a, a, inkTop, inkBottom);
+    for (std::size_t i = 1; i < n; ++i) {
+        const UserPoint to = fraction(i);
+        const PixelPoint b = fraction_to_pixel(to.x, to.y, columns, rows);
+        strokes_.push_back({from.x, from.y, to.x, to.y, colour_, style_, false});
+        rasterize(lines, strokes_.back(), a, b, inkTop, inkBottom);
+        from = to;
+        a = b;
+    }
+    current_ = {xs[n - 1], ys[n - 1]};
+    inkTop_ = inkTop;
+    inkBottom_ = inkBottom;
+    drawn_ = strokes_.size();
+    if (inkTop <= inkBottom) {
+        widenChanged(inkTop, inkBottom);
+    }
+    ++generation_;
+}
+
 int PlotSurface::PixelColumns() const {
     return width_;
 }

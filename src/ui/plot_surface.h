@@ -35,6 +35,7 @@ public:
     void Line(float x1, float y1, float x2, float y2) override;
     void Line(float x2, float y2) override;
     void PSet(float x, float y) override;
+    void Polyline(const float* xs, const float* ys, std::size_t n) override;
     int PixelColumns() const override;
 
     // The drawing as it stands, row after row, width() pixels to a row.

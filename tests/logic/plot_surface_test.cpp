@@ -282,3 +282,67 @@ TEST(PixelLines, DottedColumnsEqualOneDottedLinePerColumn) {
 }
 
 } // namespace
+
+// A wave handed over in one call is drawn as it arrives, not when the pixels
+// are next looked at; it must give the pixels of PSet and Line point by
+// point: among other strokes, beyond the edges, dotted, drawn again at a new
+// size and cleared again.
+TEST(SurfacePolyline, EqualsPSetAndLinePointByPoint) {
+    const auto raw = [](PlotSurface& s) {
+        const std::uint32_t* p = s.pixels();
+        return std::vector<std::uint32_t>(p, p + s.width() * s.height());
+    };
+    const struct {
+        const char* name;
+        float amplitude;
+        LineStyle style;
+    } cases[] = {
+        {"inside", 7, LineStyle::Solid},
+        {"beyond the top and bottom", 25, LineStyle::Solid},
+        {"dotted", 7, LineStyle::Dotted},
+    };
+    for (const auto& c : cases) {
+        std::vector<float> xs;
+        std::vector<float> ys;
+        for (int i = -3; i <= 130; ++i) {
+            xs.push_back(6.28318f * static_cast<float>(i) / 120.0f);
+            ys.push_back(c.amplitude * std::sin(3 * xs.back()));
+        }
+        const auto draw = [&](PlotSurface& s, bool inOneCall) {
+            s.Cls();
+            s.Scale(0, 10, 6.28318f, -10);
+            s.DrawStyle(LineStyle::Dotted);
+            s.ForeColor(kGreen);
+            s.Line(3, 2, 3, -2);
+            s.DrawStyle(c.style);
+            s.ForeColor(kRed);
+            if (inOneCall) {
+                s.Polyline(xs.data(), ys.data(), xs.size());
+            } else {
+                s.PSet(xs[0], ys[0]);
+                for (std::size_t i = 1; i < xs.size(); ++i) {
+                    s.Line(xs[i], ys[i]);
+                }
+            }
+            s.Line(0, 1); // from the wave's last point
+        };
+        PlotSurface polyline(0xFFFFFF);
+        PlotSurface points(0xFFFFFF);
+        for (PlotSurface* s : {&polyline, &points}) {
+            s->Resize(97, 41, 1.0);
+            draw(*s, s == &polyline);
+        }
+        EXPECT_EQ(raw(polyline), raw(points)) << c.name;
+        EXPECT_EQ(polyline.take_changed_rows().first, points.take_changed_rows().first) << c.name;
+        for (PlotSurface* s : {&polyline, &points}) {
+            s->Cls();
+            s->Line(0, 0, 1, 0);
+        }
+        EXPECT_EQ(raw(polyline), raw(points)) << c.name << ", cleared";
+        for (PlotSurface* s : {&polyline, &points}) {
+            draw(*s, s == &polyline);
+            s->Resize(194, 82, 2.0);
+        }
+        EXPECT_EQ(raw(polyline), raw(points)) << c.name << ", drawn again";
+    }
+}

@@ -228,3 +228,56 @@ TEST(ComponentCurve, IndexOutsideTheArraysFailsBeforeDrawing) {
 }
 
 } // namespace
+
+// Each wave's samples are kept between redraws. After a change to anything
+// they depend on, the sum and every component must come out exactly as in a
+// window that never drew the old values.
+struct SettingChange {
+    const char* name;
+    void (*change)(WaveSettings&);
+};
+
+class KeptSamples : public testing::TestWithParam<SettingChange> {};
+
+TEST_P(KeptSamples, RedrawAfterAChangeDrawsWhatAFreshWindowDraws) {
+    const auto redraw = [](Form1& form) {
+        // The sum first: it must not wait for a component's redraw to notice.
+        form.get_curve2();
+        for (std::int16_t k = 0; k <= 3; ++k) {
+            form.get_curve(k);
+        }
+    };
+    auto kept = RecordedForm::loaded();
+    WaveSettings& s = kept->form.settings;
+    s.amp = {30, 50, 20, 70, 0};
+    s.freq = {10, 30, 5, 20, 0};
+    s.is_cos = {VbTrue, VbFalse, VbTrue, VbTrue, 0};
+    redraw(kept->form);
+    GetParam().change(s);
+    kept->log.clear();
+    redraw(kept->form);
+
+    RecordedForm fresh;
+    fresh.form.settings = s;
+    redraw(fresh.form);
+
+    ASSERT_EQ(kept->log.size(), fresh.log.size());
+    for (std::size_t i = 0; i < fresh.log.size(); ++i) {
+        const Op& a = kept->log[i];
+        const Op& b = fresh.log[i];
+        ASSERT_TRUE(a.control == b.control && a.name == b.name && a.args == b.args)
+            << i << ": " << a << " against " << b;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, KeptSamples,
+    testing::Values(SettingChange{"Amplitude", [](WaveSettings& s) { s.amp[2] = 90; }},
+                    SettingChange{"Frequency", [](WaveSettings& s) { s.freq[0] = 40; }},
+                    SettingChange{"SineForCosine", [](WaveSettings& s) { s.is_cos[3] = VbFalse; }},
+                    SettingChange{"CosineForSine", [](WaveSettings& s) { s.is_cos[1] = VbTrue; }},
+                    SettingChange{"Span", [](WaveSettings& s) { s.span_t = 3.0f; }},
+                    SettingChange{"Pi", [](WaveSettings& s) { s.pi = 3.2; }},
+                    SettingChange{"FewerComponents", [](WaveSettings& s) { s.last_comp = 1; }},
+                    SettingChange{"Unchanged", [](WaveSettings&) {}}),
+    [](const auto& row) { return std::string(row.param.name); });
