@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "frontend/build_window.h"
 #include "frontend/window.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <limits>
+#include <vector>
 
 // The page's arithmetic, kept free of the browser so it can be checked anywhere.
 namespace web {
@@ -27,6 +31,116 @@ inline int device_pixels(double css_pixels, double ratio) {
 // (left/top/width/height in CSS pixels) has its client area centred in it.
 inline double client_offset(double outer_start, double outer_size, double client_size) {
     return outer_start + (outer_size - client_size) / 2;
+}
+
+// How far a scaled box larger than the viewport moves right (or down) so that
+// it starts at the viewport's edge, where scrolling can reach all of it; none
+// while it fits, rounding included.
+inline double overflow_shift(double scaled, double viewport) {
+    const double excess = scaled - viewport;
+    return excess > 0.5 ? excess / 2 : 0.0;
+}
+
+// The browser's zoom since the page loaded. Zooming changes the pixel ratio
+// and keeps the viewport's device pixels; a move to a screen of another ratio
+// keeps its CSS pixels instead, and is no zoom.
+class PageZoom {
+public:
+    // ratio: devicePixelRatio; width: the viewport's width in CSS pixels.
+    double update(double ratio, double width) {
+        if (base_ == 0) {
+            base_ = ratio;
+        } else if (ratio != ratio_ && std::abs(width * ratio - width_ * ratio_) > ratio + ratio_) {
+            base_ *= ratio / ratio_;
+        }
+        ratio_ = ratio;
+        width_ = width;
+        return ratio / base_;
+    }
+
+private:
+    double base_ = 0;
+    double ratio_ = 0;
+    double width_ = 0;
+};
+
+// Free space around a spinner that its arrows may answer in, in logical
+// pixels beyond each side: half the gap to any other control beside it, and
+// no further than the inside of its container's edge.
+struct Reach {
+    double left, top, right, bottom;
+};
+
+namespace detail {
+struct Box {
+    double left, top, right, bottom;
+};
+inline bool overlap(double a0, double a1, double b0, double b1) {
+    return a0 < b1 && b0 < a1;
+}
+} // namespace detail
+
+inline Reach spinner_reach(const std::vector<wave::Placement>& plan, std::size_t spinner) {
+    constexpr double kEdge = 2; // a frame's etched edge, a picture box's border
+    std::vector<detail::Box> boxes;
+    boxes.reserve(plan.size());
+    for (const wave::Placement& at : plan) {
+        double x = at.left;
+        double y = at.top;
+        if (at.container >= 0) {
+            const auto c = static_cast<std::size_t>(at.container);
+            const double inset = plan[c].row->kind == wave::ControlKind::PictureBox ? kEdge : 0;
+            x += boxes[c].left + inset;
+            y += boxes[c].top + inset;
+        }
+        boxes.push_back({x, y, x + at.width, y + at.height});
+    }
+    std::vector<bool> ancestor(plan.size(), false);
+    for (int c = plan[spinner].container; c >= 0; c = plan[static_cast<std::size_t>(c)].container) {
+        ancestor[static_cast<std::size_t>(c)] = true;
+    }
+    const detail::Box me = boxes[spinner];
+    Reach reach{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
+                std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
+    if (plan[spinner].container >= 0) {
+        const detail::Box c = boxes[static_cast<std::size_t>(plan[spinner].container)];
+        reach = {me.left - c.left - kEdge, me.top - c.top - kEdge, c.right - kEdge - me.right,
+                 c.bottom - kEdge - me.bottom};
+    }
+    const auto others = [&](auto&& each) {
+        for (std::size_t j = 0; j < boxes.size(); ++j) {
+            if (j != spinner && !ancestor[j]) {
+                each(boxes[j]);
+            }
+        }
+    };
+    others([&](const detail::Box& b) {
+        if (detail::overlap(b.top, b.bottom, me.top, me.bottom)) {
+            if (b.left >= me.right) {
+                reach.right = std::min(reach.right, (b.left - me.right) / 2);
+            } else if (b.right <= me.left) {
+                reach.left = std::min(reach.left, (me.left - b.right) / 2);
+            }
+        }
+    });
+    // Above and below, the arrows are as wide as they reach sideways.
+    const double left = me.left - reach.left;
+    const double right = me.right + reach.right;
+    others([&](const detail::Box& b) {
+        if (detail::overlap(b.left, b.right, left, right)) {
+            if (b.top >= me.bottom) {
+                reach.bottom = std::min(reach.bottom, (b.top - me.bottom) / 2);
+            } else if (b.bottom <= me.top) {
+                reach.top = std::min(reach.top, (me.top - b.bottom) / 2);
+            }
+        }
+    });
+    const auto at_least_none = [](double& d) { d = std::max(0.0, d); };
+    at_least_none(reach.left);
+    at_least_none(reach.top);
+    at_least_none(reach.right);
+    at_least_none(reach.bottom);
+    return reach;
 }
 
 } // namespace web
