@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <initializer_list>
 #include <limits>
 #include <vector>
 
@@ -65,8 +66,9 @@ private:
 };
 
 // Free space around a spinner that its arrows may answer in, in logical
-// pixels beyond each side: half the gap to any other control beside it, and
-// no further than the inside of its container's edge.
+// pixels beyond each side: half the gap to another control that answers a
+// press, all of it up to one that does not (a label, a frame), and never past
+// the inside of its container's edge.
 struct Reach {
     double left, top, right, bottom;
 };
@@ -74,6 +76,7 @@ struct Reach {
 namespace detail {
 struct Box {
     double left, top, right, bottom;
+    bool pressed;
 };
 inline bool overlap(double a0, double a1, double b0, double b1) {
     return a0 < b1 && b0 < a1;
@@ -81,6 +84,7 @@ inline bool overlap(double a0, double a1, double b0, double b1) {
 } // namespace detail
 
 inline Reach spinner_reach(const std::vector<wave::Placement>& plan, std::size_t spinner) {
+    using wave::ControlKind;
     constexpr double kEdge = 2; // a frame's etched edge, a picture box's border
     std::vector<detail::Box> boxes;
     boxes.reserve(plan.size());
@@ -89,27 +93,37 @@ inline Reach spinner_reach(const std::vector<wave::Placement>& plan, std::size_t
         double y = at.top;
         if (at.container >= 0) {
             const auto c = static_cast<std::size_t>(at.container);
-            const double inset = plan[c].row->kind == wave::ControlKind::PictureBox ? kEdge : 0;
+            const double inset = plan[c].row->kind == ControlKind::PictureBox ? kEdge : 0;
             x += boxes[c].left + inset;
             y += boxes[c].top + inset;
         }
-        boxes.push_back({x, y, x + at.width, y + at.height});
+        const ControlKind kind = at.row->kind;
+        boxes.push_back({x, y, x + at.width, y + at.height,
+                         kind == ControlKind::SpinButton || kind == ControlKind::OptionButton ||
+                             kind == ControlKind::CommandButton});
     }
     std::vector<bool> ancestor(plan.size(), false);
     for (int c = plan[spinner].container; c >= 0; c = plan[static_cast<std::size_t>(c)].container) {
         ancestor[static_cast<std::size_t>(c)] = true;
     }
     const detail::Box me = boxes[spinner];
-    Reach reach{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
-                std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
+    constexpr double kFar = std::numeric_limits<double>::infinity();
+    Reach reach{kFar, kFar, kFar, kFar};
+    detail::Box inside{-kFar, -kFar, kFar, kFar, false};
     if (plan[spinner].container >= 0) {
         const detail::Box c = boxes[static_cast<std::size_t>(plan[spinner].container)];
-        reach = {me.left - c.left - kEdge, me.top - c.top - kEdge, c.right - kEdge - me.right,
-                 c.bottom - kEdge - me.bottom};
+        inside = {c.left + kEdge, c.top + kEdge, c.right - kEdge, c.bottom - kEdge, false};
+        reach = {me.left - inside.left, me.top - inside.top, inside.right - me.right,
+                 inside.bottom - me.bottom};
     }
+    const auto share = [](const detail::Box& b, double gap) { return b.pressed ? gap / 2 : gap; };
     const auto others = [&](auto&& each) {
         for (std::size_t j = 0; j < boxes.size(); ++j) {
-            if (j != spinner && !ancestor[j]) {
+            // Beyond the container's edge, a control is no nearer than the edge.
+            const detail::Box& b = boxes[j];
+            if (j != spinner && !ancestor[j] &&
+                detail::overlap(b.left, b.right, inside.left, inside.right) &&
+                detail::overlap(b.top, b.bottom, inside.top, inside.bottom)) {
                 each(boxes[j]);
             }
         }
@@ -117,9 +131,9 @@ inline Reach spinner_reach(const std::vector<wave::Placement>& plan, std::size_t
     others([&](const detail::Box& b) {
         if (detail::overlap(b.top, b.bottom, me.top, me.bottom)) {
             if (b.left >= me.right) {
-                reach.right = std::min(reach.right, (b.left - me.right) / 2);
+                reach.right = std::min(reach.right, share(b, b.left - me.right));
             } else if (b.right <= me.left) {
-                reach.left = std::min(reach.left, (me.left - b.right) / 2);
+                reach.left = std::min(reach.left, share(b, me.left - b.right));
             }
         }
     });
@@ -129,17 +143,15 @@ inline Reach spinner_reach(const std::vector<wave::Placement>& plan, std::size_t
     others([&](const detail::Box& b) {
         if (detail::overlap(b.left, b.right, left, right)) {
             if (b.top >= me.bottom) {
-                reach.bottom = std::min(reach.bottom, (b.top - me.bottom) / 2);
+                reach.bottom = std::min(reach.bottom, share(b, b.top - me.bottom));
             } else if (b.bottom <= me.top) {
-                reach.top = std::min(reach.top, (me.top - b.bottom) / 2);
+                reach.top = std::min(reach.top, share(b, me.top - b.bottom));
             }
         }
     });
-    const auto at_least_none = [](double& d) { d = std::max(0.0, d); };
-    at_least_none(reach.left);
-    at_least_none(reach.top);
-    at_least_none(reach.right);
-    at_least_none(reach.bottom);
+    for (double* side : {&reach.left, &reach.top, &reach.right, &reach.bottom}) {
+        *side = std::max(0.0, *side);
+    }
     return reach;
 }
 
