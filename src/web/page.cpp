@@ -70,14 +70,18 @@ void Page::connect_events() {
     if (!visual.isUndefined() && !visual.isNull()) {
         listen(visual, "resize", refit);
     }
-    // Paper gets plots drawn for it, the screen its own again afterwards.
-    listen(browser_window(), "beforeprint", [this](const val&) { fit_plots(kPrintRatio); });
-    listen(browser_window(), "afterprint", [this](const val&) { fit(); });
-    // Captions shown before the page's faces arrived are measured now.
-    listen(document()["fonts"], "loadingdone", [this](const val&) {
-        for (const auto& label : elements_.labels) {
-            label->refit();
-        }
+    // Paper gets plots drawn for it, the screen its own again afterwards. The
+    // sheet's layout resizes the viewport meanwhile, and Chromium paints the
+    // sheet after telling the page that printing is over.
+    listen(browser_window(), "beforeprint", [this](const val&) {
+        printing_ = true;
+        fit_plots(kPrintRatio);
+    });
+    listen(browser_window(), "afterprint", [this](const val&) {
+        browser_window().call<void>("requestAnimationFrame", callback([this](const val&) {
+                                        printing_ = false;
+                                        fit();
+                                    }));
     });
 }
 
@@ -125,7 +129,7 @@ void Page::fit() {
     ratio_ = ratio;
     // A page laid out wider than the screen (pinched out) is shown smaller:
     // drawn at the pixels it is shown with, no line falls between two.
-    fit_plots(scale * ratio * std::min(1.0, seen.pinch));
+    fit_plots(printing_ ? kPrintRatio : scale * ratio * std::min(1.0, seen.pinch));
     watch_pixel_ratio(ratio);
 }
 

@@ -52,6 +52,7 @@ private:
     double watched_ratio_ = 0; // the one a media query listens for
     std::string transform_;    // the box's, as last set
     double plot_ratio_ = 0;    // device pixels per pixel of the box the plots were drawn at
+    bool printing_ = false;
 };
 
 } // namespace web
