@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstddef>
 #include <initializer_list>
-#include <limits>
 #include <vector>
 
 // The page's arithmetic, kept free of the browser so it can be checked anywhere.
@@ -74,83 +73,79 @@ struct Reach {
 };
 
 namespace detail {
+
 struct Box {
     double left, top, right, bottom;
-    bool pressed;
 };
+
 inline bool overlap(double a0, double a1, double b0, double b1) {
     return a0 < b1 && b0 < a1;
 }
+
+// Row i of the plan in window pixels, through its containers.
+inline Box window_box(const std::vector<wave::Placement>& plan, std::size_t i) {
+    double x = plan[i].left;
+    double y = plan[i].top;
+    for (int c = plan[i].container; c >= 0; c = plan[static_cast<std::size_t>(c)].container) {
+        const wave::Placement& at = plan[static_cast<std::size_t>(c)];
+        const double inset = at.row->kind == wave::ControlKind::PictureBox ? 2 : 0;
+        x += at.left + inset;
+        y += at.top + inset;
+    }
+    return {x, y, x + plan[i].width, y + plan[i].height};
+}
+
 } // namespace detail
 
+// Computed once at start-up, and small: the module has a size ceiling.
 inline Reach spinner_reach(const std::vector<wave::Placement>& plan, std::size_t spinner) {
     using wave::ControlKind;
-    constexpr double kEdge = 2; // a frame's etched edge, a picture box's border
-    std::vector<detail::Box> boxes;
-    boxes.reserve(plan.size());
-    for (const wave::Placement& at : plan) {
-        double x = at.left;
-        double y = at.top;
-        if (at.container >= 0) {
-            const auto c = static_cast<std::size_t>(at.container);
-            const double inset = plan[c].row->kind == ControlKind::PictureBox ? kEdge : 0;
-            x += boxes[c].left + inset;
-            y += boxes[c].top + inset;
-        }
-        const ControlKind kind = at.row->kind;
-        boxes.push_back({x, y, x + at.width, y + at.height,
-                         kind == ControlKind::SpinButton || kind == ControlKind::OptionButton ||
-                             kind == ControlKind::CommandButton});
+    constexpr double kEdge = 2; // a frame's etched edge
+    const detail::Box me = detail::window_box(plan, spinner);
+    const int container = plan[spinner].container;
+    detail::Box inside{-1e9, -1e9, 1e9, 1e9};
+    if (container >= 0) {
+        const detail::Box c = detail::window_box(plan, static_cast<std::size_t>(container));
+        inside = {c.left + kEdge, c.top + kEdge, c.right - kEdge, c.bottom - kEdge};
     }
-    std::vector<bool> ancestor(plan.size(), false);
-    for (int c = plan[spinner].container; c >= 0; c = plan[static_cast<std::size_t>(c)].container) {
-        ancestor[static_cast<std::size_t>(c)] = true;
-    }
-    const detail::Box me = boxes[spinner];
-    constexpr double kFar = std::numeric_limits<double>::infinity();
-    Reach reach{kFar, kFar, kFar, kFar};
-    detail::Box inside{-kFar, -kFar, kFar, kFar, false};
-    if (plan[spinner].container >= 0) {
-        const detail::Box c = boxes[static_cast<std::size_t>(plan[spinner].container)];
-        inside = {c.left + kEdge, c.top + kEdge, c.right - kEdge, c.bottom - kEdge, false};
-        reach = {me.left - inside.left, me.top - inside.top, inside.right - me.right,
-                 inside.bottom - me.bottom};
-    }
-    const auto share = [](const detail::Box& b, double gap) { return b.pressed ? gap / 2 : gap; };
-    const auto others = [&](auto&& each) {
-        for (std::size_t j = 0; j < boxes.size(); ++j) {
-            // Beyond the container's edge, a control is no nearer than the edge.
-            const detail::Box& b = boxes[j];
-            if (j != spinner && !ancestor[j] &&
-                detail::overlap(b.left, b.right, inside.left, inside.right) &&
-                detail::overlap(b.top, b.bottom, inside.top, inside.bottom)) {
-                each(boxes[j]);
+    Reach reach{me.left - inside.left, me.top - inside.top, inside.right - me.right,
+                inside.bottom - me.bottom};
+    // Sideways first; above and below, the arrows are as wide as they then reach.
+    for (const bool sideways : {true, false}) {
+        const double left = me.left - reach.left;
+        const double right = me.right + reach.right;
+        for (std::size_t j = 0; j < plan.size(); ++j) {
+            bool ancestor = j == spinner;
+            for (int c = container; c >= 0 && !ancestor;
+                 c = plan[static_cast<std::size_t>(c)].container) {
+                ancestor = static_cast<std::size_t>(c) == j;
+            }
+            const detail::Box b = detail::window_box(plan, j);
+            // Beyond the container's edge a control is no nearer than the edge.
+            if (ancestor || !detail::overlap(b.left, b.right, inside.left, inside.right) ||
+                !detail::overlap(b.top, b.bottom, inside.top, inside.bottom)) {
+                continue;
+            }
+            const ControlKind kind = plan[j].row->kind;
+            const double share = kind == ControlKind::SpinButton ||
+                                         kind == ControlKind::OptionButton ||
+                                         kind == ControlKind::CommandButton
+                                     ? 0.5
+                                     : 1.0;
+            if (sideways && detail::overlap(b.top, b.bottom, me.top, me.bottom)) {
+                if (b.left >= me.right) {
+                    reach.right = std::min(reach.right, (b.left - me.right) * share);
+                } else if (b.right <= me.left) {
+                    reach.left = std::min(reach.left, (me.left - b.right) * share);
+                }
+            } else if (!sideways && detail::overlap(b.left, b.right, left, right)) {
+                if (b.top >= me.bottom) {
+                    reach.bottom = std::min(reach.bottom, (b.top - me.bottom) * share);
+                } else if (b.bottom <= me.top) {
+                    reach.top = std::min(reach.top, (me.top - b.bottom) * share);
+                }
             }
         }
-    };
-    others([&](const detail::Box& b) {
-        if (detail::overlap(b.top, b.bottom, me.top, me.bottom)) {
-            if (b.left >= me.right) {
-                reach.right = std::min(reach.right, share(b, b.left - me.right));
-            } else if (b.right <= me.left) {
-                reach.left = std::min(reach.left, share(b, me.left - b.right));
-            }
-        }
-    });
-    // Above and below, the arrows are as wide as they reach sideways.
-    const double left = me.left - reach.left;
-    const double right = me.right + reach.right;
-    others([&](const detail::Box& b) {
-        if (detail::overlap(b.left, b.right, left, right)) {
-            if (b.top >= me.bottom) {
-                reach.bottom = std::min(reach.bottom, share(b, b.top - me.bottom));
-            } else if (b.bottom <= me.top) {
-                reach.top = std::min(reach.top, share(b, me.top - b.bottom));
-            }
-        }
-    });
-    for (double* side : {&reach.left, &reach.top, &reach.right, &reach.bottom}) {
-        *side = std::max(0.0, *side);
     }
     return reach;
 }

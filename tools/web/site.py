@@ -19,6 +19,7 @@ import base64
 import hashlib
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -111,7 +112,9 @@ def write_page(template, path, csp, links, style, script_tag):
 
 def pages(args):
     template = open(args.template, encoding="utf-8").read()
-    css = "".join(open(c, encoding="utf-8").read() for c in [args.css, *args.extra_css])
+    # The style sheets' comments are for their readers, not for the pages' size ceiling.
+    css = re.sub(r"/\*.*?\*/\n?", "", "".join(open(c, encoding="utf-8").read() for c in [args.css, *args.extra_css]),
+                 flags=re.S)
     manifest = json.load(open(os.path.join(args.fonts, "fonts.json"), encoding="utf-8"))
 
     # Only site files in the site.
