@@ -83,6 +83,12 @@ void Page::connect_events() {
                                         fit();
                                     }));
     });
+    // Captions shown before the page's faces arrived are measured now.
+    listen(document()["fonts"], "loadingdone", [this](const val&) {
+        for (const auto& label : elements_.labels) {
+            label->refit();
+        }
+    });
 }
 
 void Page::start() {
