@@ -32,11 +32,13 @@ const layout = (page) => page.evaluate(() => {
   };
 });
 
-// Waits, at most 5 s, until the page has refitted to a viewport of this width.
-const refitted = (page, width) => page.waitForFunction((w) => {
+// Waits, at most 5 s, until the page has refitted to a viewport of this size:
+// the box inside it and filling it one way.
+const refitted = (page, { width, height }) => page.waitForFunction(([w, h]) => {
   const app = document.getElementById('app').getBoundingClientRect();
-  return visualViewport.width === w && app.right <= w + 0.5 && app.left >= -0.5;
-}, width, { timeout: 5000 });
+  const inside = app.left >= -0.5 && app.top >= -0.5 && app.right <= w + 0.5 && app.bottom <= h + 0.5;
+  return visualViewport.width === w && visualViewport.height === h && inside && (app.width >= w - 1 || app.height >= h - 1);
+}, [width, height], { timeout: 5000 });
 
 // Each row: the phone it starts as, then the sizes it is turned to.
 const PHONES = [
@@ -55,7 +57,7 @@ test('on a phone every control lies inside what the screen shows, the plots draw
         for (const size of [options.viewport, ...turns]) {
           if (size !== options.viewport) {
             await page.setViewportSize(size);
-            await refitted(page, size.width);
+            await refitted(page, size);
           }
           const got = await layout(page);
           const at = `${size.width}x${size.height}`;
