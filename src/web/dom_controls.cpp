@@ -5,6 +5,7 @@
 #include "web/dom.h"
 #include "web/geometry.h"
 #include "web/page_builder.h"
+#include "web/viewport.h"
 
 #include <optional>
 #include <string_view>
@@ -123,14 +124,13 @@ void TextLabel::show(const Fitted& shown) {
                   std::to_string(shown.stretch / 100.0) + ")");
 }
 
-// The window's inner size, read without forcing a layout; the page has no
-// scroll bars to subtract.
+// What the page shows, read without forcing a layout.
 float ViewportScreen::Width() const {
-    return static_cast<float>(browser_window()[key("innerWidth")].as<double>() * kTwipsPerPixel);
+    return static_cast<float>(seen_viewport().width * kTwipsPerPixel);
 }
 
 float ViewportScreen::Height() const {
-    return static_cast<float>(browser_window()[key("innerHeight")].as<double>() * kTwipsPerPixel);
+    return static_cast<float>(seen_viewport().height * kTwipsPerPixel);
 }
 
 void AppWindow::Left(float twips) {

@@ -4,7 +4,9 @@
 #include "web/dom.h"
 #include "web/events.h"
 #include "web/geometry.h"
+#include "web/viewport.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace web {
@@ -13,6 +15,23 @@ using namespace wave;
 
 using emscripten::val;
 
+namespace {
+
+// The sheet shows the box 1.5 times as large (page.css), at two device pixels
+// to its CSS pixel: 192 dots an inch, lines of a seventh of a millimetre.
+constexpr double kPrintRatio = 1.5 * 2;
+
+// An arrow answers over 24 x 24 CSS pixels where its spinner's free space
+// allows (page.css works out how much at the box's scale).
+void mark_reach(const val& spinner, const Reach& reach) {
+    set_style(spinner, "--reach-left", css_px(reach.left));
+    set_style(spinner, "--reach-top", css_px(reach.top));
+    set_style(spinner, "--reach-right", css_px(reach.right));
+    set_style(spinner, "--reach-bottom", css_px(reach.bottom));
+}
+
+} // namespace
+
 Page::Page(val app) : app_(std::move(app)), window_(app_) {
     FormControls controls;
     controls.window = &window_;
@@ -20,6 +39,12 @@ Page::Page(val app) : app_(std::move(app)), window_(app_) {
     made_ = build_window(elements_, PageControl{app_, val::undefined()}, controls, page_language());
     controls_ = controls;
     form_ = std::make_unique<Form1>(controls_);
+    const std::vector<Placement>& plan = window_plan();
+    for (std::size_t i = 0; i < plan.size() && i < made_.size(); ++i) {
+        if (plan[i].row->kind == ControlKind::SpinButton) {
+            mark_reach(made_[i].element, spinner_reach(plan, i));
+        }
+    }
 }
 
 void Page::connect_events() {
@@ -35,9 +60,28 @@ void Page::connect_events() {
         }
     });
 
-    listen(browser_window(), "resize", [this](const val&) {
+    const auto refit = [this](const val&) {
         form_->place_window();
         fit();
+    };
+    listen(browser_window(), "resize", refit);
+    // A mobile browser's bars come and go, and a pinch zooms, without a resize of the window.
+    const val visual = browser_window()[key("visualViewport")];
+    if (!visual.isUndefined() && !visual.isNull()) {
+        listen(visual, "resize", refit);
+    }
+    // Paper gets plots drawn for it, the screen its own again afterwards. The
+    // sheet's layout resizes the viewport meanwhile, and Chromium paints the
+    // sheet after telling the page that printing is over.
+    listen(browser_window(), "beforeprint", [this](const val&) {
+        printing_ = true;
+        fit_plots(kPrintRatio);
+    });
+    listen(browser_window(), "afterprint", [this](const val&) {
+        browser_window().call<void>("requestAnimationFrame", callback([this](const val&) {
+                                        printing_ = false;
+                                        fit();
+                                    }));
     });
     // Captions shown before the page's faces arrived are measured now.
     listen(document()["fonts"], "loadingdone", [this](const val&) {
@@ -69,16 +113,40 @@ void Page::start() {
 }
 
 void Page::fit() {
-    const double width = screen_.Width() / kTwipsPerPixel;
-    const double height = screen_.Height() / kTwipsPerPixel;
-    const double scale = fill_scale(width, height);
-    set_style(app_, "transform", "scale(" + std::to_string(scale) + ")");
+    const SeenViewport seen = seen_viewport();
     const double ratio = browser_window()[key("devicePixelRatio")].as<double>();
-    ratio_ = ratio;
-    for (const auto& plot : elements_.plots) {
-        plot->fit(scale * ratio);
+    // Fitted to the screen as at the zoom the page loaded with.
+    const double zoom = zoom_.update(ratio, seen.width);
+    const double scale = fill_scale(seen.width * zoom, seen.height * zoom);
+    // The box stands centred on what is seen; larger, it starts at the top left.
+    const double right = overflow_shift(kClientWidth * scale, seen.width);
+    const double down = overflow_shift(kClientHeight * scale, seen.height);
+    const bool larger = right > 0 || down > 0;
+    std::string transform = "scale(" + std::to_string(scale) + ")";
+    if (larger) {
+        transform = "translate(" + css_px(right) + ", " + css_px(down) + ") " + transform;
     }
+    if (transform != transform_) {
+        transform_ = transform;
+        set_style(app_, "transform", transform);
+        set_style(app_, "--scale", std::to_string(scale));
+        set_style(document()["body"], "overflow", larger ? "auto" : "hidden");
+    }
+    ratio_ = ratio;
+    // A page laid out wider than the screen (pinched out) is shown smaller:
+    // drawn at the pixels it is shown with, no line falls between two.
+    fit_plots(printing_ ? kPrintRatio : scale * ratio * std::min(1.0, seen.pinch));
     watch_pixel_ratio(ratio);
+}
+
+void Page::fit_plots(double ratio) {
+    if (ratio == plot_ratio_) {
+        return;
+    }
+    plot_ratio_ = ratio;
+    for (const auto& plot : elements_.plots) {
+        plot->fit(ratio);
+    }
 }
 
 // A change of pixel ratio (browser zoom, a move to another screen) need not

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -73,5 +75,144 @@ INSTANTIATE_TEST_SUITE_P(Ratios, DevicePixels,
                                            DeviceCase{"FractionRoundsDown", 133, 1.648, 219},
                                            DeviceCase{"TinyKeepsOnePixel", 1, 0.1, 1}),
                          [](const auto& row) { return std::string(row.param.name); });
+
+TEST(OverflowShift, NoneWhileTheBoxFitsRoundingIncluded) {
+    EXPECT_EQ(web::overflow_shift(768.0000001, 768), 0.0);
+    EXPECT_EQ(web::overflow_shift(758.1, 1366), 0.0);
+    EXPECT_DOUBLE_EQ(web::overflow_shift(758, 683), 37.5);
+}
+
+// Each row: (devicePixelRatio, viewport CSS width) in turn, and the zoom after the last.
+struct ZoomCase {
+    const char* name;
+    std::vector<std::pair<double, double>> seen;
+    double zoom;
+};
+
+class PageZoomSteps : public ::testing::TestWithParam<ZoomCase> {};
+
+TEST_P(PageZoomSteps, ZoomIsTheRatioOverTheOneAtLoadUnlessTheScreenChanged) {
+    web::PageZoom zoom;
+    double last = 0;
+    for (const auto& [ratio, width] : GetParam().seen) {
+        last = zoom.update(ratio, width);
+    }
+    EXPECT_DOUBLE_EQ(last, GetParam().zoom);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, PageZoomSteps,
+    ::testing::Values(ZoomCase{"AtLoad", {{1, 1366}}, 1},
+                      ZoomCase{"Ctrl200", {{1, 1366}, {2, 683}}, 2},
+                      ZoomCase{"Ctrl110RoundedWidth", {{1, 1366}, {1.1, 1242}}, 1.1},
+                      ZoomCase{"Ctrl50", {{2, 960}, {1, 1920}}, 0.5},
+                      ZoomCase{"ZoomedThenBack", {{1, 1366}, {2, 683}, {1, 1366}}, 1},
+                      ZoomCase{"ResizedAtOneRatio", {{1, 1366}, {1, 700}}, 1},
+                      ZoomCase{"MovedToADenserScreen", {{1, 1366}, {2, 1366}}, 1},
+                      ZoomCase{"ZoomedThenMoved", {{1, 1366}, {2, 683}, {4, 683}}, 2},
+                      ZoomCase{"PhoneTurned", {{3, 390}, {3, 844}, {3, 390}}, 1}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// A spinner's rectangle in window pixels, from its chain of containers.
+struct Rect {
+    double left, top, right, bottom;
+};
+
+std::vector<Rect> window_rects() {
+    const auto& plan = wave::window_plan();
+    std::vector<Rect> rects;
+    for (const wave::Placement& at : plan) {
+        double x = at.left, y = at.top;
+        if (at.container >= 0) {
+            const auto c = static_cast<std::size_t>(at.container);
+            const double inset = plan[c].row->kind == wave::ControlKind::PictureBox ? 2 : 0;
+            x += rects[c].left + inset;
+            y += rects[c].top + inset;
+        }
+        rects.push_back({x, y, x + at.width, y + at.height});
+    }
+    return rects;
+}
+
+std::size_t plan_index(const std::string& name) {
+    const auto& plan = wave::window_plan();
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        if (plan[i].name == name) {
+            return i;
+        }
+    }
+    ADD_FAILURE() << name << " is not in the plan";
+    return 0;
+}
+
+struct ReachCase {
+    const char* spinner;
+    web::Reach reach;
+};
+
+class SpinnerReach : public ::testing::TestWithParam<ReachCase> {};
+
+// The layout's gaps are 7 pixels on every side but the frames' inner edges.
+TEST_P(SpinnerReach, GapsToLabelsAndFramesWholeToButtonsHalved) {
+    const web::Reach r = web::spinner_reach(wave::window_plan(), plan_index(GetParam().spinner));
+    const web::Reach& want = GetParam().reach;
+    EXPECT_DOUBLE_EQ(r.left, want.left);
+    EXPECT_DOUBLE_EQ(r.top, want.top);
+    EXPECT_DOUBLE_EQ(r.right, want.right);
+    EXPECT_DOUBLE_EQ(r.bottom, want.bottom);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spinners, SpinnerReach,
+    ::testing::Values(
+        // Below it the frequency spinner, above it its frame's edge.
+        ReachCase{"SpinButton3(0)", {7, 14, 7, 3.5}}, ReachCase{"SpinButton4(2)", {7, 3.5, 7, 6}},
+        // The band under A's: the frame above it is no nearer than its own edge.
+        ReachCase{"SpinButton3(1)", {7, 14, 7, 3.5}},
+        // RESET to its right, and the "step a" frame below, which is not its frame's.
+        ReachCase{"SpinButton1", {7, 22, 3.5, 7}}),
+    [](const auto& row) {
+        std::string name = row.param.spinner;
+        std::erase_if(name, [](char ch) { return ch == '(' || ch == ')'; });
+        return name;
+    });
+
+TEST(SpinnerReach, NoArrowAreaCoversAnotherControlOrAnotherArrowArea) {
+    const auto& plan = wave::window_plan();
+    const std::vector<Rect> rects = window_rects();
+    std::vector<std::pair<std::size_t, Rect>> areas;
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        if (plan[i].row->kind != wave::ControlKind::SpinButton) {
+            continue;
+        }
+        const web::Reach r = web::spinner_reach(plan, i);
+        const Rect& s = rects[i];
+        const double middle = (s.top + s.bottom) / 2;
+        areas.push_back({i, {s.left - r.left, s.top - r.top, s.right + r.right, middle}});
+        areas.push_back({i, {s.left - r.left, middle, s.right + r.right, s.bottom + r.bottom}});
+    }
+    const auto overlap = [](const Rect& a, const Rect& b) {
+        return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+    };
+    for (const auto& [spinner, area] : areas) {
+        std::vector<bool> ancestor(plan.size(), false);
+        for (int c = plan[spinner].container; c >= 0;
+             c = plan[static_cast<std::size_t>(c)].container) {
+            ancestor[static_cast<std::size_t>(c)] = true;
+        }
+        for (std::size_t j = 0; j < plan.size(); ++j) {
+            if (j != spinner && !ancestor[j]) {
+                EXPECT_FALSE(overlap(area, rects[j]))
+                    << plan[spinner].name << " over " << plan[j].name;
+            }
+        }
+        for (const auto& [other, other_area] : areas) {
+            if (other != spinner) {
+                EXPECT_FALSE(overlap(area, other_area))
+                    << plan[spinner].name << " and " << plan[other].name;
+            }
+        }
+    }
+}
 
 } // namespace

@@ -19,6 +19,7 @@ import base64
 import hashlib
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -102,6 +103,14 @@ def font_faces(manifest, source):
     return "\n".join(rules) + "\n"
 
 
+def minified_css(css):
+    """The style sheets without what is there for their readers (comments,
+    line breaks, indentation), for the pages' size ceiling."""
+    css = re.sub(r"/\*.*?\*/", "", css, flags=re.S)
+    css = re.sub(r"\s+", " ", css)
+    return re.sub(r" ?([{};,]) ?", r"\1", css).strip() + "\n"
+
+
 def write_page(template, path, csp, links, style, script_tag):
     page = (template.replace("@CSP@", csp).replace("@LINKS@", links).replace("@THEME@", THEME_COLOUR)
             .replace("@STYLE@", style).replace("@SCRIPT@", script_tag))
@@ -111,7 +120,7 @@ def write_page(template, path, csp, links, style, script_tag):
 
 def pages(args):
     template = open(args.template, encoding="utf-8").read()
-    css = "".join(open(c, encoding="utf-8").read() for c in [args.css, *args.extra_css])
+    css = minified_css("".join(open(c, encoding="utf-8").read() for c in [args.css, *args.extra_css]))
     manifest = json.load(open(os.path.join(args.fonts, "fonts.json"), encoding="utf-8"))
 
     # Only site files in the site.
