@@ -145,11 +145,14 @@ const hitAreas = (page) => page.evaluate(() => {
     const xs = hits.map((h) => h[0]);
     const ys = hits.map((h) => h[1]);
     const [width, height] = [Math.max(...xs) - Math.min(...xs) + step, Math.max(...ys) - Math.min(...ys) + step];
+    // Its frames hold it for the reader (aria-owns), though all stand side by side.
+    const holds = (e) => e.contains(arrow) || (e.getAttribute('aria-owns') ?? '').split(' ').some(
+      (id) => id && holds(document.getElementById(id)));
     const stolen = new Set();
     for (const [x, y] of hits) {
       for (const { e, r } of controls) {
         const inside = x > r.left + 1 && x < r.right - 1 && y > r.top + 1 && y < r.bottom - 1;
-        if (inside && !e.contains(arrow)) stolen.add(`${e.dataset.name} at ${x},${y}`);
+        if (inside && !holds(e)) stolen.add(`${e.dataset.name} at ${x},${y}`);
       }
     }
     return {
