@@ -43,6 +43,10 @@ void fill_pixels(std::uint32_t* first, std::size_t count, std::uint32_t pixel) {
 
 } // namespace
 
+inline PixelPoint PlotSurface::Pass::pixel(UserPoint f) const {
+    return fraction_to_pixel(f.x, f.y, columns, rows);
+}
+
 PlotSurface::PlotSurface(Colour background) : background_(background) {
     strokes_.reserve(1024);
     redraw();
@@ -202,38 +206,24 @@ void PlotSurface::Polyline(const float* xs, const float* ys, std::size_t n) {
     }
     // What came before is drawn first, as it would have been.
     flush();
-    const double left = scale_.x1;
-    const double top = scale_.y1;
-    const double w = scale_.x2 - left;
-    const double h = scale_.y2 - top;
-    const int columns = width_;
-    const int rows = height_;
+    const Pass at = pass();
     int inkTop = inkTop_;
     int inkBottom = inkBottom_;
     PixelLines lines = target();
-    const auto fraction = [&](std::size_t i) {
-        return UserPoint{(static_cast<double>(xs[i]) - left) / w,
-                         (static_cast<double>(ys[i]) - top) / h};
-    };
-    UserPoint from = fraction(0);
-    PixelPoint a = fraction_to_pixel(from.x, from.y, columns, rows);
+    UserPoint from = at.fraction(xs[0], ys[0]);
+    PixelPoint a = at.pixel(from);
     strokes_.push_back({from.x, from.y, from.x, from.y, colour_, style_, true});
     rasterize(lines, strokes_.back(), a, a, inkTop, inkBottom);
     for (std::size_t i = 1; i < n; ++i) {
-        const UserPoint to = fraction(i);
-        const PixelPoint b = fraction_to_pixel(to.x, to.y, columns, rows);
+        const UserPoint to = at.fraction(xs[i], ys[i]);
+        const PixelPoint b = at.pixel(to);
         strokes_.push_back({from.x, from.y, to.x, to.y, colour_, style_, false});
         rasterize(lines, strokes_.back(), a, b, inkTop, inkBottom);
         from = to;
         a = b;
     }
     current_ = {xs[n - 1], ys[n - 1]};
-    inkTop_ = inkTop;
-    inkBottom_ = inkBottom;
-    drawn_ = strokes_.size();
-    if (inkTop <= inkBottom) {
-        widenChanged(inkTop, inkBottom);
-    }
+    endPass(inkTop, inkBottom);
     ++generation_;
 }
 
@@ -254,13 +244,7 @@ void PlotSurface::flush() {
     if (drawn_ == strokes_.size()) {
         return;
     }
-    // Locals, so the stores into the strokes cannot make them be read again.
-    const double left = scale_.x1;
-    const double top = scale_.y1;
-    const double w = scale_.x2 - left;
-    const double h = scale_.y2 - top;
-    const int columns = width_;
-    const int rows = height_;
+    const Pass at = pass();
     int inkTop = inkTop_;
     int inkBottom = inkBottom_;
     PixelLines lines = target();
@@ -272,7 +256,7 @@ void PlotSurface::flush() {
     ColumnRun run;
     for (std::size_t i = drawn_; i < strokes_.size(); ++i) {
         Stroke& s = strokes_[i];
-        const UserPoint to{(s.x2 - left) / w, (s.y2 - top) / h};
+        const UserPoint to = at.fraction(s.x2, s.y2);
         UserPoint from = to;
         PixelPoint a{0, 0};
         if (s.x1 == endAt.x && s.y1 == endAt.y) {
@@ -280,11 +264,11 @@ void PlotSurface::flush() {
             a = end;
         } else {
             if (!s.point) {
-                from = {(s.x1 - left) / w, (s.y1 - top) / h};
+                from = at.fraction(s.x1, s.y1);
             }
-            a = fraction_to_pixel(from.x, from.y, columns, rows);
+            a = at.pixel(from);
         }
-        const PixelPoint b = s.point ? a : fraction_to_pixel(to.x, to.y, columns, rows);
+        const PixelPoint b = s.point ? a : at.pixel(to);
         endAt = {s.x2, s.y2};
         endFraction = to;
         end = b;
@@ -298,12 +282,20 @@ void PlotSurface::flush() {
         }
         run.draw(lines);
         if (run.start(s, a, b)) {
-            widenInk(a, b, rows, inkTop, inkBottom);
+            widenInk(a, b, at.rows, inkTop, inkBottom);
             continue;
         }
         rasterize(lines, s, a, b, inkTop, inkBottom);
     }
     run.draw(lines);
+    endPass(inkTop, inkBottom);
+}
+
+PlotSurface::Pass PlotSurface::pass() const {
+    return {scale_.x1, scale_.y1, scale_.x2 - scale_.x1, scale_.y2 - scale_.y1, width_, height_};
+}
+
+void PlotSurface::endPass(int inkTop, int inkBottom) {
     inkTop_ = inkTop;
     inkBottom_ = inkBottom;
     drawn_ = strokes_.size();

@@ -85,6 +85,17 @@ private:
         void draw(PixelLines& target);
     };
 
+    // A drawing pass's view of the scale, copied into locals so that stores
+    // into the strokes cannot make the compiler read it again.
+    struct Pass {
+        double left, top, w, h;
+        int columns, rows;
+        UserPoint fraction(double x, double y) const { return {(x - left) / w, (y - top) / h}; }
+        PixelPoint pixel(UserPoint f) const;
+    };
+    Pass pass() const;
+    void endPass(int inkTop, int inkBottom);
+
     void redraw();
     void clearIfBlank();
     void addStroke(double x1, double y1, double x2, double y2, bool point);
