@@ -27,7 +27,7 @@ const QColor kInk(0xFF, 0, 0);
 
 auto rowName = [](const auto& row) { return std::string(row.param.name); };
 
-// Points as the window sets them; pixels as the tests count them.
+// A size in points, or in pixels where one is given, as the window sets them.
 QFont font(const char* family, double points, int pixels = 0) {
     QFont f(QString::fromLatin1(family));
     if (pixels > 0) {

@@ -175,7 +175,10 @@ test('start-up: the box stands at its place before the module runs, text shows b
           await route.continue();
         });
       };
-      const { page, close } = await web.openPage(site.browser, `${site.server.origin}/`, {
+      // A value too wide for its label, so its face decides how it is narrowed.
+      const address = `${site.server.origin}/#A=10.5cos1`;
+      const narrowed = (p) => web.control(p, 'Labela(0)').evaluate((label) => label.style.transform);
+      const { page, close } = await web.openPage(site.browser, address, {
         ...options,
         waitUntil: 'commit',
         beforeLoad: async (p) => {
@@ -207,6 +210,8 @@ test('start-up: the box stands at its place before the module runs, text shows b
         for (let i = 0; i < img.width * img.height; i++) colours.add(web.rgbAt(img, i % img.width, Math.floor(i / img.width)));
         assert.ok(colours.size > 1, 'the caption is invisible while its face loads');
 
+        const inFallback = await narrowed(page);
+
         held['**/*.woff2']();
         await page.evaluate(() => document.fonts.ready);
         // Two frames, so that a shift of the last one is reported.
@@ -214,6 +219,18 @@ test('start-up: the box stands at its place before the module runs, text shows b
         assert.deepEqual(before, await rect());
         const shift = await page.evaluate(() => window.shifts.reduce((a, b) => a + b, 0));
         assert.ok(shift <= 0.1, `cumulative layout shift ${shift}`);
+
+        // Once its face is in, the value is narrowed as on a page that had it from the start.
+        const fresh = await web.openPage(site.browser, address, options);
+        try {
+          await web.waitReady(fresh.page);
+          await fresh.page.evaluate(() => document.fonts.ready);
+          const inFace = await narrowed(fresh.page);
+          assert.notEqual(inFallback, inFace, 'the value is narrowed again once its face is in');
+          assert.equal(await narrowed(page), inFace);
+        } finally {
+          await fresh.close();
+        }
       } finally {
         for (const release of Object.values(held)) release();
         await close();
