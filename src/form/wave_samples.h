@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -36,8 +37,7 @@ private:
     static Inputs inputs(const WaveSettings& s, std::size_t i);
 
     static constexpr std::size_t kWaves = std::tuple_size_v<decltype(WaveSettings::amp)>;
-    std::array<Inputs, kWaves> inputs_{};
-    std::array<bool, kWaves> known_{};
+    std::array<std::optional<Inputs>, kWaves> inputs_{}; // none until first worked out
     std::array<std::vector<double>, kWaves> values_;
 };
 

@@ -27,7 +27,7 @@ WaveSamples::Inputs WaveSamples::inputs(const WaveSettings& s, std::size_t i) {
 const std::vector<double>& WaveSamples::of(const WaveSettings& s, std::size_t i) {
     const Inputs now = inputs(s, i);
     std::vector<double>& values = values_.at(i);
-    if (known_.at(i) && inputs_.at(i) == now) {
+    if (inputs_.at(i) == now) {
         return values;
     }
     values.clear();
@@ -36,7 +36,6 @@ const std::vector<double>& WaveSamples::of(const WaveSettings& s, std::size_t i)
     const ComponentTerm term(s, i);
     for_each_sample_x(s, [&](double x) { values.push_back(term.at(x)); });
     inputs_[i] = now;
-    known_[i] = true;
     return values;
 }
 
