@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/controls.h"
+#include "web/css.h"
 
 #include <emscripten/val.h>
 
@@ -22,8 +22,5 @@ const val& key(const char* name);
 val create_element(const char* tag);
 // Through the CSSOM, which a Content-Security-Policy without 'unsafe-inline' allows.
 void set_style(const val& element, const char* property, const std::string& value);
-std::string css_px(double pixels);
-// 0x00BBGGRR as "#rrggbb".
-std::string css_colour(wave::Colour colour);
 
 } // namespace web

@@ -2,9 +2,9 @@
 #include "web/dom_controls.h"
 
 #include "frontend/fonts.h"
+#include "web/css.h"
 #include "web/dom.h"
 #include "web/geometry.h"
-#include "web/page_builder.h"
 #include "web/viewport.h"
 
 #include <optional>

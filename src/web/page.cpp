@@ -21,30 +21,16 @@ namespace {
 // to its CSS pixel: 192 dots an inch, lines of a seventh of a millimetre.
 constexpr double kPrintRatio = 1.5 * 2;
 
-// An arrow answers over 24 x 24 CSS pixels where its spinner's free space
-// allows (page.css works out how much at the box's scale).
-void mark_reach(const val& spinner, const Reach& reach) {
-    set_style(spinner, "--reach-left", css_px(reach.left));
-    set_style(spinner, "--reach-top", css_px(reach.top));
-    set_style(spinner, "--reach-right", css_px(reach.right));
-    set_style(spinner, "--reach-bottom", css_px(reach.bottom));
-}
-
 } // namespace
 
-Page::Page(val app) : app_(std::move(app)), window_(app_) {
+Page::Page(val app) : app_(std::move(app)), window_(app_), elements_(page_language()) {
     FormControls controls;
     controls.window = &window_;
     controls.screen = &screen_;
-    made_ = build_window(elements_, PageControl{app_, val::undefined()}, controls, page_language());
+    made_ = build_window(elements_, PageControl{app_, val::undefined()}, controls,
+                         elements_.language());
     controls_ = controls;
     form_ = std::make_unique<Form1>(controls_);
-    const std::vector<Placement>& plan = window_plan();
-    for (std::size_t i = 0; i < plan.size() && i < made_.size(); ++i) {
-        if (plan[i].row->kind == ControlKind::SpinButton) {
-            mark_reach(made_[i].element, spinner_reach(plan, i));
-        }
-    }
 }
 
 void Page::connect_events() {

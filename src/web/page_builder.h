@@ -8,9 +8,7 @@
 
 #include <emscripten/val.h>
 
-#include <cstddef>
 #include <memory>
-#include <string>
 #include <vector>
 
 namespace web {
@@ -22,8 +20,6 @@ struct PageControl {
     PlotCanvas* plot = nullptr;
     TextLabel* label = nullptr;
     RadioOption* option = nullptr;
-    int left = 0; // of what it holds, in the app box
-    int top = 0;
 };
 
 // The first of the browser's languages that the program speaks.
@@ -31,12 +27,14 @@ wave::Language browser_language();
 // browser_language(), which the document's lang then names.
 wave::Language page_language();
 
-// The page's half of the walk over the layout: elements placed in the app
-// box, side by side in the table's tab order, so that a keyboard and a screen
-// reader meet them in the desktop's order; each is stacked as its place in
-// the desktop's nesting stacks it. Owns the operations it made.
+// The page's half of the walk over the layout. The page already holds the
+// window's elements (web/markup.h), in the table's tab order with their
+// Japanese names: each is found, named again in another language, and given
+// the operations the logic reaches it through. Owns those operations.
 class ElementFactory : public wave::ControlFactory<PageControl> {
 public:
+    explicit ElementFactory(wave::Language language) : language_(language) {}
+    wave::Language language() const { return language_; }
     PageControl make(const wave::Placement& at, const PageControl& parent) override;
     void finish(const std::vector<PageControl>& made) override;
     wave::PictureBox* picture_box(const PageControl& c) override {
@@ -44,19 +42,16 @@ public:
     }
     wave::Label* label(const PageControl& c) override { return c.label; }
     wave::OptionButton* option_button(const PageControl& c) override { return c.option; }
-    void chain_focus(const std::vector<PageControl>& order) override;
+    // Already side by side in tab order, each a stop where it stands.
+    void chain_focus(const std::vector<PageControl>& /*order*/) override {}
 
     std::vector<std::unique_ptr<PlotCanvas>> plots;
     std::vector<std::unique_ptr<TextLabel>> labels;
     std::vector<std::unique_ptr<RadioOption>> options;
 
 private:
-    emscripten::val app_ = emscripten::val::undefined();
-    std::size_t made_ = 0;
+    wave::Language language_;
+    emscripten::val elements_ = emscripten::val::undefined(); // the app box's, in tab order
 };
-
-// The table's faces as CSS fonts over the faces the site bundles, at another
-// size in pixels when one is given.
-std::string css_font(wave::FontId font, double pixels = 0);
 
 } // namespace web

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "web/picture.h"
 
+#include "frontend/build_window.h"
 #include "web/dom.h"
 #include "web/geometry.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
-#include <vector>
 
 namespace web {
 
@@ -194,20 +194,10 @@ val window_picture(const val& app) {
     const val style = browser_window().call<val>("getComputedStyle", app);
     p.fill({0, 0, wave::kClientWidth, wave::kClientHeight},
            style["backgroundColor"].as<std::string>());
-    // In the order the page stacks them (z-index 1, 2, ...), a container
-    // before what it holds; the document has them in tab order.
-    const val all = app.call<val>("querySelectorAll", val("[data-name]"));
-    const int n = all["length"].as<int>();
-    std::vector<val> stacked(static_cast<std::size_t>(n), val::undefined());
-    const val number = val::global("Number");
-    for (int i = 0; i < n; ++i) {
-        const int z = number(all[i]["style"]["zIndex"]).as<int>();
-        if (z >= 1 && z <= n) {
-            stacked[static_cast<std::size_t>(z - 1)] = all[i];
-        }
-    }
-    for (const val& e : stacked) {
-        if (!e.isUndefined()) {
+    // In the order the page stacks them: the plan's, a container before what it holds.
+    for (const wave::Placement& at : wave::window_plan()) {
+        const val e = app.call<val>("querySelector", val("[data-name=\"" + at.name + "\"]"));
+        if (!e.isNull()) {
             paint(p, e);
         }
     }

@@ -163,7 +163,7 @@ const STARTS = [
   { name: 'a phone, 390x844', viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 3 },
 ];
 
-test('start-up: the box stands at its place before the module runs, text shows before its face arrives, nothing shifts', async (t) => {
+test('start-up: the window stands at its place before the module runs, text shows before its face arrives, nothing shifts', async (t) => {
   for (const { name, ...options } of STARTS) {
     await t.test(name, async () => {
       // The module, then the faces, are held until the page has been seen without them.
@@ -197,6 +197,22 @@ test('start-up: the box stands at its place before the module runs, text shows b
         });
         await page.waitForSelector('#app');
         const before = await rect();
+        // Every control already stands at its place, with nothing of the module run yet.
+        const boxes = await page.evaluate(() => {
+          const app = document.getElementById('app').getBoundingClientRect();
+          const scale = app.width / 460;
+          return [...document.querySelectorAll('#app > [data-name]')].map((e) => {
+            const r = e.getBoundingClientRect();
+            return [e.dataset.name, ...[r.left - app.left, r.top - app.top, r.width, r.height].map((v) => Math.round(v / scale))];
+          });
+        });
+        assert.equal(await page.evaluate(() => document.documentElement.dataset.ready), undefined);
+        const table = web.tableRects();
+        assert.equal(boxes.length, table.size);
+        for (const [name, ...box] of boxes) {
+          const want = table.get(name);
+          assert.deepEqual(box, [want.left, want.top, want.width, want.height].map(Math.round), name);
+        }
         held['**/wave-synthesis.wasm']();
         await web.waitReady(page);
 

@@ -8,11 +8,13 @@
       the licence texts of their packages. CMD prints the layout table as JSON
       (tools/layout_json.cpp).
   site.py pages --template T --css C --fonts DIR --script JS --wasm W
-                --single-script JS --icons PACKAGING --worker SW --out SITE
+                --single-script JS --icons PACKAGING --worker SW
+                --window-command CMD... --out SITE
       writes index.html (script and module beside it) with its web app
       manifest, icons and offline worker, and wave-synthesis.html (everything
       inline), each with a Content-Security-Policy that names the hashes of its
-      inline style and script.
+      inline style and script. CMD prints the window's markup or its style
+      (tools/page_markup.cpp); both pages carry them.
 """
 import argparse
 import base64
@@ -119,8 +121,11 @@ def write_page(template, path, csp, links, style, script_tag):
 
 
 def pages(args):
-    template = open(args.template, encoding="utf-8").read()
-    css = minified_css("".join(open(c, encoding="utf-8").read() for c in [args.css, *args.extra_css]))
+    # The window itself is in the page, painted before the module has run.
+    template = open(args.template, encoding="utf-8").read().replace(
+        "@WINDOW@", run(*args.window_command, "markup"))
+    css = minified_css("".join(open(c, encoding="utf-8").read() for c in [args.css, *args.extra_css])
+                       + run(*args.window_command, "style"))
     manifest = json.load(open(os.path.join(args.fonts, "fonts.json"), encoding="utf-8"))
 
     # Only site files in the site.
@@ -143,11 +148,12 @@ def pages(args):
          '<link rel="apple-touch-icon" href="icons/wave-synthesis-192.png">',
          '<link rel="manifest" href="manifest.webmanifest">']
         # The faces arrive with the module, before the first caption needs them.
-        + [f'<link rel="preload" href="{f}" as="font" type="font/woff2" crossorigin>' for f in fonts_used])
-    # The module is asked for with the page, not only once the script has run.
-    write_page(template, os.path.join(args.out, "index.html"), csp, links, style,
-               '<link rel="preload" href="wave-synthesis.wasm" as="fetch" type="application/wasm" '
-               'crossorigin="anonymous">\n<script src="wave-synthesis.js"></script>')
+        + [f'<link rel="preload" href="{f}" as="font" type="font/woff2" crossorigin>' for f in fonts_used]
+        # The script and the module are asked for as the page's head is read,
+        # not once the window's markup has been: a slow machine takes a while over it.
+        + ['<link rel="preload" href="wave-synthesis.wasm" as="fetch" type="application/wasm" '
+           'crossorigin="anonymous">', '<script src="wave-synthesis.js" defer></script>'])
+    write_page(template, os.path.join(args.out, "index.html"), csp, links, style, "")
     write_web_manifest(args.out, icons)
     write_worker(args.worker, args.out,
                  ["index.html", "wave-synthesis.js", "wave-synthesis.wasm", "manifest.webmanifest"]
@@ -230,6 +236,8 @@ def main():
                    "--worker", "--out"):
         p.add_argument(option, required=True)
     p.add_argument("--extra-css", action="append", default=[], help="style sheets after --css, in order")
+    p.add_argument("--window-command", nargs="+", required=True,
+                   help="prints the window's markup or style, given markup or style")
     args = parser.parse_args()
     fonts(args) if args.command == "fonts" else pages(args)
 

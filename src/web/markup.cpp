@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: MIT
+#include "web/markup.h"
+
+#include "frontend/build_window.h"
+#include "frontend/spoken_names.h"
+#include "frontend/window.h"
+#include "web/css.h"
+#include "web/geometry.h"
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace web {
+
+using namespace wave;
+
+namespace {
+
+std::string escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string attribute(std::string_view name, std::string_view value) {
+    return std::string(" ") + std::string(name) + "=\"" + escaped(value) + '"';
+}
+
+// Roles that carry a name of the author's; a plain text is read as it is, and
+// an option is named on its radio, which takes the focus.
+bool names_itself(const ControlRow& row) {
+    return row.kind == ControlKind::Label ? shows_a_value(row.ref)
+                                          : row.kind != ControlKind::OptionButton;
+}
+
+const char* css_align(TextAlign align) {
+    switch (align) {
+    case TextAlign::Right:
+        return "right";
+    case TextAlign::Centre:
+        return "center";
+    case TextAlign::Left:
+        break;
+    }
+    return "left";
+}
+
+// The opening tag's name and attributes of the row's element, after
+// data-name and the author's name, and what it holds.
+struct Element {
+    const char* tag;
+    std::string attributes;
+    std::string inside;
+};
+
+// stop: the control takes the focus, each where it stands.
+Element element_of(const Placement& at, bool stop) {
+    const ControlRow& row = *at.row;
+    const std::string tab = stop ? " tabindex=\"0\"" : "";
+    switch (row.kind) {
+    case ControlKind::Frame:
+        return {
+            "div",
+            attribute("class", row.caption.empty() ? "frame" : "frame titled") + " role=\"group\"",
+            row.caption.empty() ? ""
+                                : "<span class=\"caption\">" + escaped(row.caption) + "</span>"};
+    case ControlKind::Label:
+        // A value is read out when a press changes it.
+        return {"div",
+                std::string(" class=\"label\"") +
+                    (shows_a_value(row.ref) ? " role=\"status\"" : ""),
+                escaped(row.caption)};
+    case ControlKind::OptionButton:
+        // Its radio takes the focus.
+        return {"label", " class=\"option\"",
+                "<input type=\"radio\"" + attribute("name", object_name(row.container)) +
+                    (row.selected ? " checked" : "") + attribute("aria-label", at.spoken) + tab +
+                    ">" + escaped(row.caption)};
+    case ControlKind::CommandButton:
+        return {"button", " type=\"button\" class=\"command\"" + tab, escaped(row.caption)};
+    case ControlKind::PictureBox:
+        return {"div", " class=\"plot\" role=\"img\"" + tab, "<canvas></canvas>"};
+    case ControlKind::SpinButton: {
+        std::string attributes = " class=\"spin\" role=\"spinbutton\"";
+        if (const std::optional<SpinnerValue> value = spinner_value(row.ref)) {
+            attributes += attribute("aria-valuemin", std::to_string(value->minimum));
+        }
+        // The spinner is the one stop in the tab order; an arrow takes the
+        // focus only when asked, as a screen reader's cursor does.
+        const auto arrow = [](const char* which, const std::string& name) {
+            return std::string("<button type=\"button\" class=\"") + which + "\" tabindex=\"-1\"" +
+                   attribute("aria-label", name) + "></button>";
+        };
+        return {"div", attributes + tab, arrow("up", at.spoken_up) + arrow("down", at.spoken_down)};
+    }
+    }
+    return {"div", "", ""};
+}
+
+} // namespace
+
+std::string window_markup(Language language) {
+    const std::vector<Placement>& plan = window_plan(language);
+    // To a screen reader a frame still holds what it holds on the desktop. A
+    // plot's labels stay out of it: an image's contents are not read.
+    std::vector<std::string> held(plan.size());
+    std::vector<bool> in_frame(plan.size());
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        const int c = plan[i].container;
+        if (c >= 0 && plan[static_cast<std::size_t>(c)].row->kind == ControlKind::Frame) {
+            in_frame[i] = true;
+            std::string& ids = held[static_cast<std::size_t>(c)];
+            ids += (ids.empty() ? "" : " ") + plan[i].name;
+        }
+    }
+    std::vector<bool> stop(plan.size());
+    for (const std::size_t i : focus_order()) {
+        stop[i] = true;
+    }
+    std::vector<std::string> by_tab(plan.size());
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        const Placement& at = plan[i];
+        const Element e = element_of(at, stop[i]);
+        std::string& out = by_tab.at(static_cast<std::size_t>(at.row->tab));
+        out = std::string("<") + e.tag + attribute("data-name", at.name) + e.attributes;
+        if (names_itself(*at.row)) {
+            out += attribute("aria-label", at.spoken);
+        }
+        if (in_frame[i]) {
+            out += attribute("id", at.name);
+        }
+        if (!held[i].empty()) {
+            out += attribute("aria-owns", held[i]);
+        }
+        out += ">" + e.inside + "</" + e.tag + ">";
+    }
+    std::string markup;
+    for (const std::string& element : by_tab) {
+        markup += element + "\n";
+    }
+    return markup;
+}
+
+std::string window_style() {
+    const std::vector<Placement>& plan = window_plan();
+    std::vector<int> left(plan.size());
+    std::vector<int> top(plan.size());
+    std::string css;
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        const Placement& at = plan[i];
+        const ControlRow& row = *at.row;
+        const auto c = static_cast<std::size_t>(at.container);
+        left[i] = (at.container < 0 ? 0 : left[c]) + at.left;
+        top[i] = (at.container < 0 ? 0 : top[c]) + at.top;
+        // The plan lists each container's contents right after it, as the
+        // desktop stacks them: its order is the stacking order.
+        css += "#app>[data-name=\"" + at.name + "\"]{left:" + css_px(left[i]) +
+               ";top:" + css_px(top[i]) + ";z-index:" + std::to_string(i + 1) +
+               ";width:" + css_px(at.width) + ";height:" + css_px(at.height);
+        if (row.back && !row.transparent) {
+            css += ";background-color:" + css_colour(*row.back);
+        }
+        if (row.fore) {
+            css += ";color:" + css_colour(*row.fore);
+        }
+        if (row.font != FontId::NoFont) {
+            css += ";font:" + css_font(row.font);
+        }
+        if (row.kind == ControlKind::Label) {
+            css += std::string(";text-align:") + css_align(row.align);
+        }
+        if (row.kind == ControlKind::SpinButton) {
+            // An arrow answers over 24 x 24 CSS pixels where its spinner's free
+            // space allows (page.css works out how much at the box's scale).
+            const Reach reach = spinner_reach(plan, i);
+            css += ";--reach-left:" + css_px(reach.left) + ";--reach-top:" + css_px(reach.top) +
+                   ";--reach-right:" + css_px(reach.right) +
+                   ";--reach-bottom:" + css_px(reach.bottom);
+        }
+        css += "}\n";
+    }
+    return css;
+}
+
+} // namespace web
