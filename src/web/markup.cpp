@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "web/markup.h"
 
+#include "form/form1.h"
 #include "frontend/build_window.h"
 #include "frontend/spoken_names.h"
 #include "frontend/window.h"
@@ -8,8 +9,11 @@
 #include "web/geometry.h"
 
 #include <cstddef>
+#include <deque>
+#include <map>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace web {
@@ -61,6 +65,65 @@ const char* css_align(TextAlign align) {
     return "left";
 }
 
+// What Form_Load shows, by object name, so that the first paint has the
+// window's start values before the module has run: the same walk and the same
+// logic the page's module runs, over controls that only remember.
+struct FirstLook : ControlFactory<std::size_t> {
+    // Its drawing is the module's: the page's canvases wait for it.
+    struct Plot : PictureBox {
+        void Scale(float, float, float, float) override {}
+        void Cls() override {}
+        void DrawStyle(LineStyle) override {}
+        void ForeColor(Colour) override {}
+        void Line(float, float, float, float) override {}
+        void Line(float, float) override {}
+        void PSet(float, float) override {}
+        int PixelColumns() const override { return 1; }
+    };
+    // Only what the logic writes is remembered: every other row keeps the table's.
+    struct Text : Label {
+        Text(FirstLook& look, std::string name) : look_(look), name_(std::move(name)) {}
+        void Caption(const std::string& text) override { look_.captions[name_] = text; }
+        FirstLook& look_;
+        std::string name_;
+    };
+    struct Choice : OptionButton {
+        Choice(FirstLook& look, std::string name) : look_(look), name_(std::move(name)) {}
+        void Value(bool value) override { look_.selected[name_] = value; }
+        FirstLook& look_;
+        std::string name_;
+    };
+
+    std::size_t make(const Placement& at, const std::size_t& /*parent*/) override {
+        names.push_back(at.name);
+        return names.size() - 1;
+    }
+    PictureBox* picture_box(const std::size_t& /*i*/) override { return &plots.emplace_back(); }
+    Label* label(const std::size_t& i) override { return &texts.emplace_back(*this, names[i]); }
+    OptionButton* option_button(const std::size_t& i) override {
+        return &choices.emplace_back(*this, names[i]);
+    }
+    void chain_focus(const std::vector<std::size_t>& /*order*/) override {}
+
+    std::vector<std::string> names;
+    std::deque<Plot> plots; // deques: the logic keeps their addresses
+    std::deque<Text> texts;
+    std::deque<Choice> choices;
+    std::map<std::string, std::string> captions;
+    std::map<std::string, bool> selected;
+};
+
+// The window is a page's box: where it would stand is the page's business.
+struct Unplaced : RememberedWindow {
+    void Left(float /*twips*/) override {}
+    void Top(float /*twips*/) override {}
+};
+
+struct Screen1080 : Screen {
+    float Width() const override { return 1920 * kTwipsPerPixel; }
+    float Height() const override { return 1080 * kTwipsPerPixel; }
+};
+
 // The opening tag's name and attributes of the row's element, after
 // data-name and the author's name, and what it holds.
 struct Element {
@@ -70,8 +133,10 @@ struct Element {
 };
 
 // stop: the control takes the focus, each where it stands.
-Element element_of(const Placement& at, bool stop) {
+Element element_of(const Placement& at, bool stop, const FirstLook& first) {
     const ControlRow& row = *at.row;
+    const auto caption = first.captions.find(at.name);
+    const auto selected = first.selected.find(at.name);
     const std::string tab = stop ? " tabindex=\"0\"" : "";
     switch (row.kind) {
     case ControlKind::Frame:
@@ -85,13 +150,15 @@ Element element_of(const Placement& at, bool stop) {
         return {"div",
                 std::string(" class=\"label\"") +
                     (shows_a_value(row.ref) ? " role=\"status\"" : ""),
-                escaped(row.caption)};
+                escaped(caption != first.captions.end() ? caption->second : row.caption)};
     case ControlKind::OptionButton:
         // Its radio takes the focus.
         return {"label", " class=\"option\"",
                 "<input type=\"radio\"" + attribute("name", object_name(row.container)) +
-                    (row.selected ? " checked" : "") + attribute("aria-label", at.spoken) + tab +
-                    ">" + escaped(row.caption)};
+                    ((selected != first.selected.end() ? selected->second : row.selected)
+                         ? " checked"
+                         : "") +
+                    attribute("aria-label", at.spoken) + tab + ">" + escaped(row.caption)};
     case ControlKind::CommandButton:
         return {"button", " type=\"button\" class=\"command\"" + tab, escaped(row.caption)};
     case ControlKind::PictureBox:
@@ -100,6 +167,11 @@ Element element_of(const Placement& at, bool stop) {
         std::string attributes = " class=\"spin\" role=\"spinbutton\"";
         if (const std::optional<SpinnerValue> value = spinner_value(row.ref)) {
             attributes += attribute("aria-valuemin", std::to_string(value->minimum));
+            const auto shown = first.captions.find(object_name(value->label));
+            if (shown != first.captions.end()) {
+                attributes += attribute("aria-valuenow", shown->second) +
+                              attribute("aria-valuetext", shown->second);
+            }
         }
         // The spinner is the one stop in the tab order; an arrow takes the
         // focus only when asked, as a screen reader's cursor does.
@@ -116,6 +188,16 @@ Element element_of(const Placement& at, bool stop) {
 } // namespace
 
 std::string window_markup(Language language) {
+    FirstLook first;
+    Unplaced window;
+    Screen1080 screen;
+    FormControls controls;
+    controls.window = &window;
+    controls.screen = &screen;
+    build_window<std::size_t>(first, 0, controls);
+    Form1 form(controls);
+    form.Form_Load();
+
     const std::vector<Placement>& plan = window_plan(language);
     // To a screen reader a frame still holds what it holds on the desktop. A
     // plot's labels stay out of it: an image's contents are not read.
@@ -136,7 +218,7 @@ std::string window_markup(Language language) {
     std::vector<std::string> by_tab(plan.size());
     for (std::size_t i = 0; i < plan.size(); ++i) {
         const Placement& at = plan[i];
-        const Element e = element_of(at, stop[i]);
+        const Element e = element_of(at, stop[i], first);
         std::string& out = by_tab.at(static_cast<std::size_t>(at.row->tab));
         out = std::string("<") + e.tag + attribute("data-name", at.name) + e.attributes;
         if (names_itself(*at.row)) {

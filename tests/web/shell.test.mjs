@@ -207,6 +207,17 @@ test('start-up: the window stands at its place before the module runs, text show
           });
         });
         assert.equal(await page.evaluate(() => document.documentElement.dataset.ready), undefined);
+        // ...showing the values a window starts with, as the module's start-up shows them.
+        const shown = (p) => p.evaluate(() => [...document.querySelectorAll('#app > [data-name]')].map((e) =>
+          `${e.dataset.name} ${e.matches('.label') ? e.textContent : ''} ${e.querySelector('input')?.checked ?? ''} ${e.getAttribute('aria-valuenow') ?? ''}`));
+        const firstLook = await shown(page);
+        const started = await web.openPage(site.browser, `${site.server.origin}/`, options);
+        try {
+          await web.waitReady(started.page);
+          assert.deepEqual(firstLook, await shown(started.page));
+        } finally {
+          await started.close();
+        }
         const table = web.tableRects();
         assert.equal(boxes.length, table.size);
         for (const [name, ...box] of boxes) {
