@@ -5,6 +5,7 @@
 #include "frontend/build_window.h"
 #include "frontend/spoken_names.h"
 #include "frontend/window.h"
+#include "ui/null_picture_box.h"
 #include "web/css.h"
 #include "web/geometry.h"
 
@@ -69,17 +70,6 @@ const char* css_align(TextAlign align) {
 // window's start values before the module has run: the same walk and the same
 // logic the page's module runs, over controls that only remember.
 struct FirstLook : ControlFactory<std::size_t> {
-    // Its drawing is the module's: the page's canvases wait for it.
-    struct Plot : PictureBox {
-        void Scale(float, float, float, float) override {}
-        void Cls() override {}
-        void DrawStyle(LineStyle) override {}
-        void ForeColor(Colour) override {}
-        void Line(float, float, float, float) override {}
-        void Line(float, float) override {}
-        void PSet(float, float) override {}
-        int PixelColumns() const override { return 1; }
-    };
     // Only what the logic writes is remembered: every other row keeps the table's.
     struct Text : Label {
         Text(FirstLook& look, std::string name) : look_(look), name_(std::move(name)) {}
@@ -106,7 +96,7 @@ struct FirstLook : ControlFactory<std::size_t> {
     void chain_focus(const std::vector<std::size_t>& /*order*/) override {}
 
     std::vector<std::string> names;
-    std::deque<Plot> plots; // deques: the logic keeps their addresses
+    std::deque<NullPictureBox> plots; // the module draws; deques: the logic keeps addresses
     std::deque<Text> texts;
     std::deque<Choice> choices;
     std::map<std::string, std::string> captions;

@@ -3,25 +3,14 @@
 
 #include "form/form1.h"
 #include "ui/controls.h"
+#include "ui/null_picture_box.h"
 
 #include <array>
 
 namespace wave {
 
-// Controls that draw and show nothing, for a window whose logic is all that
-// matters: what it costs on its own, or what it would draw afresh.
-class NullPictureBox : public PictureBox {
-public:
-    void Scale(float, float, float, float) override {}
-    void Cls() override {}
-    void DrawStyle(LineStyle) override {}
-    void ForeColor(Colour) override {}
-    void Line(float, float, float, float) override {}
-    void Line(float, float) override {}
-    void PSet(float, float) override {}
-    int PixelColumns() const override { return 301; }
-};
-
+// Controls that show nothing, for a window whose logic is all that matters:
+// what it costs on its own, or what it would draw afresh.
 class NullLabel : public Label {
 public:
     void Caption(const std::string&) override {}
