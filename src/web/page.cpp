@@ -95,6 +95,7 @@ void Page::start() {
     actions_ = std::make_unique<Actions>(*form_, controls_, app_);
     actions_->start();
     present();
+    app_.call<void>("removeAttribute", val("inert"));
     document()["documentElement"]["dataset"].set("ready", "true");
 }
 

@@ -207,6 +207,8 @@ test('start-up: the window stands at its place before the module runs, text show
           });
         });
         assert.equal(await page.evaluate(() => document.documentElement.dataset.ready), undefined);
+        // ...and takes no press that the module would not know of.
+        assert.equal(await page.evaluate(() => document.getElementById('app').inert), true);
         // ...showing the values a window starts with, as the module's start-up shows them.
         const shown = (p) => p.evaluate(() => [...document.querySelectorAll('#app > [data-name]')].map((e) =>
           `${e.dataset.name} ${e.matches('.label') ? e.textContent : ''} ${e.querySelector('input')?.checked ?? ''} ${e.getAttribute('aria-valuenow') ?? ''}`));
@@ -226,6 +228,7 @@ test('start-up: the window stands at its place before the module runs, text show
         }
         held['**/wave-synthesis.wasm']();
         await web.waitReady(page);
+        assert.equal(await page.evaluate(() => document.getElementById('app').inert), false);
 
         // A caption drawn in a fallback face: pixels of more than one colour in its box.
         // (Chromium's own capture; Playwright's would wait for the faces.)
