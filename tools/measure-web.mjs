@@ -74,39 +74,16 @@ async function pressTimes(page, batches) {
   return result.perPress;
 }
 
-// Navigation start (the page's time origin) to the ready mark, each load in a
-// fresh context; the first load also compiles the module.
-async function firstFrames(loads) {
-  const times = [];
-  for (let n = 0; n < loads; n++) {
-    const { page, close } = await web.openPage(browser, `${server.origin}/`, {
-      beforeLoad: (p) =>
-        p.addInitScript(() => {
-          new MutationObserver(() => {
-            if (document.documentElement.dataset.ready === 'true' && !window.readyAt) window.readyAt = performance.now();
-          }).observe(document, { attributes: true, subtree: true, attributeFilter: ['data-ready'] });
-        }),
-    });
-    await web.waitReady(page);
-    times.push(await page.evaluate(() => ({
-      ready: window.readyAt,
-      page: performance.getEntriesByType('navigation')[0].responseEnd,
-      module: performance.getEntriesByType('resource').find((r) => r.name.endsWith('.wasm'))?.responseEnd ?? NaN,
-    })));
-    await close();
-  }
-  return times;
-}
-
 // Start-up stages, in ms from navigation start: the page received; the
 // window's first paint (its markup, before the module); the script and the
 // module received; the module compiled and instantiated (WebAssembly's own
 // entry points, wrapped); the page's faces loaded; the plots drawn (ready).
-// Each load in a fresh context, with the processor slowed `rate` times. The
+// Each load in a fresh context (so the module is compiled every time), with
+// the processor slowed `rate` times. The
 // ready mark is told through the console: asking the page before it would
 // have Playwright evaluate its own script in the page first, which at x6
 // costs the page's main thread over 100 ms that no visitor pays.
-async function slowStarts(rate, loads) {
+async function startUps(rate, loads) {
   const stages = [];
   for (let n = 0; n < loads; n++) {
     let ready;
@@ -187,7 +164,7 @@ const startUpOnly = process.argv.includes('--start-up');
 try {
   if (startUpOnly) {
     for (const rate of [1, 4, 6]) {
-      const runs = await slowStarts(rate, 9);
+      const runs = await startUps(rate, 9);
       const m = (key) => median(runs.map((r) => r[key])).toFixed(0);
       console.log(`start-up at CPU x${rate}, median of ${runs.length} loads (ms from navigation): page ${m('page')}, ` +
         `window painted ${m('painted')}, script ${m('script')}, module ${m('module')}, compile start ${m('compileStart')}, instantiated ${m('instantiated')}, ` +
@@ -226,7 +203,7 @@ try {
       }
       await p.close();
     }
-    const loads = await firstFrames(11);
+    const loads = await startUps(1, 11);
     const frames = loads.map((l) => l.ready);
     console.log(`first frame, navigation to ready: median ${median(frames).toFixed(1)} ms over ${frames.length} loads ` +
       `(first ${frames[0].toFixed(1)}, max ${Math.max(...frames).toFixed(1)})  (goal: <= 300 ms)`);

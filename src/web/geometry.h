@@ -67,40 +67,39 @@ struct Reach {
     double left, top, right, bottom;
 };
 
-namespace detail {
-
+// Row i of the plan in window pixels: its place in its container (inside a
+// picture box's border already) plus each container's place in turn.
 struct Box {
     double left, top, right, bottom;
 };
+
+inline Box window_box(const std::vector<wave::Placement>& plan, std::size_t i) {
+    double x = plan[i].left;
+    double y = plan[i].top;
+    for (int c = plan[i].container; c >= 0; c = plan[static_cast<std::size_t>(c)].container) {
+        x += plan[static_cast<std::size_t>(c)].left;
+        y += plan[static_cast<std::size_t>(c)].top;
+    }
+    return {x, y, x + plan[i].width, y + plan[i].height};
+}
+
+namespace detail {
 
 inline bool overlap(double a0, double a1, double b0, double b1) {
     return a0 < b1 && b0 < a1;
 }
 
-// Row i of the plan in window pixels, through its containers.
-inline Box window_box(const std::vector<wave::Placement>& plan, std::size_t i) {
-    double x = plan[i].left;
-    double y = plan[i].top;
-    for (int c = plan[i].container; c >= 0; c = plan[static_cast<std::size_t>(c)].container) {
-        const wave::Placement& at = plan[static_cast<std::size_t>(c)];
-        const double inset = at.row->kind == wave::ControlKind::PictureBox ? 2 : 0;
-        x += at.left + inset;
-        y += at.top + inset;
-    }
-    return {x, y, x + plan[i].width, y + plan[i].height};
-}
-
 } // namespace detail
 
-// Computed once at start-up, and small: the module has a size ceiling.
+// Worked out when the site is built, into the page's style.
 inline Reach spinner_reach(const std::vector<wave::Placement>& plan, std::size_t spinner) {
     using wave::ControlKind;
     constexpr double kEdge = 2; // a frame's etched edge
-    const detail::Box me = detail::window_box(plan, spinner);
+    const Box me = window_box(plan, spinner);
     const int container = plan[spinner].container;
-    detail::Box inside{-1e9, -1e9, 1e9, 1e9};
+    Box inside{-1e9, -1e9, 1e9, 1e9};
     if (container >= 0) {
-        const detail::Box c = detail::window_box(plan, static_cast<std::size_t>(container));
+        const Box c = window_box(plan, static_cast<std::size_t>(container));
         inside = {c.left + kEdge, c.top + kEdge, c.right - kEdge, c.bottom - kEdge};
     }
     Reach reach{me.left - inside.left, me.top - inside.top, inside.right - me.right,
@@ -115,7 +114,7 @@ inline Reach spinner_reach(const std::vector<wave::Placement>& plan, std::size_t
                  c = plan[static_cast<std::size_t>(c)].container) {
                 ancestor = static_cast<std::size_t>(c) == j;
             }
-            const detail::Box b = detail::window_box(plan, j);
+            const Box b = window_box(plan, j);
             // Beyond the container's edge a control is no nearer than the edge.
             if (ancestor || !detail::overlap(b.left, b.right, inside.left, inside.right) ||
                 !detail::overlap(b.top, b.bottom, inside.top, inside.bottom)) {

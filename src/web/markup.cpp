@@ -47,13 +47,6 @@ std::string attribute(std::string_view name, std::string_view value) {
     return std::string(" ") + std::string(name) + "=\"" + escaped(value) + '"';
 }
 
-// Roles that carry a name of the author's; a plain text is read as it is, and
-// an option is named on its radio, which takes the focus.
-bool names_itself(const ControlRow& row) {
-    return row.kind == ControlKind::Label ? shows_a_value(row.ref)
-                                          : row.kind != ControlKind::OptionButton;
-}
-
 const char* css_align(TextAlign align) {
     switch (align) {
     case TextAlign::Right:
@@ -69,7 +62,7 @@ const char* css_align(TextAlign align) {
 // What Form_Load shows, by object name, so that the first paint has the
 // window's start values before the module has run: the same walk and the same
 // logic the page's module runs, over controls that only remember.
-struct FirstLook : ControlFactory<std::size_t> {
+struct FirstLook : ControlFactory<std::string> {
     // Only what the logic writes is remembered: every other row keeps the table's.
     struct Text : Label {
         Text(FirstLook& look, std::string name) : look_(look), name_(std::move(name)) {}
@@ -84,18 +77,16 @@ struct FirstLook : ControlFactory<std::size_t> {
         std::string name_;
     };
 
-    std::size_t make(const Placement& at, const std::size_t& /*parent*/) override {
-        names.push_back(at.name);
-        return names.size() - 1;
+    std::string make(const Placement& at, const std::string& /*parent*/) override {
+        return at.name;
     }
-    PictureBox* picture_box(const std::size_t& /*i*/) override { return &plots.emplace_back(); }
-    Label* label(const std::size_t& i) override { return &texts.emplace_back(*this, names[i]); }
-    OptionButton* option_button(const std::size_t& i) override {
-        return &choices.emplace_back(*this, names[i]);
+    PictureBox* picture_box(const std::string& /*name*/) override { return &plots.emplace_back(); }
+    Label* label(const std::string& name) override { return &texts.emplace_back(*this, name); }
+    OptionButton* option_button(const std::string& name) override {
+        return &choices.emplace_back(*this, name);
     }
-    void chain_focus(const std::vector<std::size_t>& /*order*/) override {}
+    void chain_focus(const std::vector<std::string>& /*order*/) override {}
 
-    std::vector<std::string> names;
     std::deque<NullPictureBox> plots; // the module draws; deques: the logic keeps addresses
     std::deque<Text> texts;
     std::deque<Choice> choices;
@@ -184,7 +175,7 @@ std::string window_markup(Language language) {
     FormControls controls;
     controls.window = &window;
     controls.screen = &screen;
-    build_window<std::size_t>(first, 0, controls);
+    build_window<std::string>(first, {}, controls);
     Form1 form(controls);
     form.Form_Load();
 
@@ -231,19 +222,15 @@ std::string window_markup(Language language) {
 
 std::string window_style() {
     const std::vector<Placement>& plan = window_plan();
-    std::vector<int> left(plan.size());
-    std::vector<int> top(plan.size());
     std::string css;
     for (std::size_t i = 0; i < plan.size(); ++i) {
         const Placement& at = plan[i];
         const ControlRow& row = *at.row;
-        const auto c = static_cast<std::size_t>(at.container);
-        left[i] = (at.container < 0 ? 0 : left[c]) + at.left;
-        top[i] = (at.container < 0 ? 0 : top[c]) + at.top;
+        const Box box = window_box(plan, i);
         // The plan lists each container's contents right after it, as the
         // desktop stacks them: its order is the stacking order.
-        css += "#app>[data-name=\"" + at.name + "\"]{left:" + css_px(left[i]) +
-               ";top:" + css_px(top[i]) + ";z-index:" + std::to_string(i + 1) +
+        css += "#app>[data-name=\"" + at.name + "\"]{left:" + css_px(box.left) +
+               ";top:" + css_px(box.top) + ";z-index:" + std::to_string(i + 1) +
                ";width:" + css_px(at.width) + ";height:" + css_px(at.height);
         if (row.back && !row.transparent) {
             css += ";background-color:" + css_colour(*row.back);

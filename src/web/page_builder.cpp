@@ -4,6 +4,7 @@
 #include "frontend/spoken_names.h"
 #include "frontend/window.h"
 #include "web/dom.h"
+#include "web/markup.h"
 
 #include <emscripten/val.h>
 
@@ -29,7 +30,7 @@ void rename(const Placement& at, const PageControl& control) {
     const ControlRow& row = *at.row;
     if (row.kind == ControlKind::OptionButton) {
         set_attribute(control.inner, "aria-label", at.spoken);
-    } else if (row.kind != ControlKind::Label || shows_a_value(row.ref)) {
+    } else if (names_itself(row)) {
         set_attribute(control.element, "aria-label", at.spoken);
     }
     if (row.kind == ControlKind::SpinButton) {

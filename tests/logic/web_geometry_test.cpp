@@ -113,27 +113,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ZoomCase{"PhoneTurned", {{3, 390}, {3, 844}, {3, 390}}, 1}),
     [](const auto& row) { return std::string(row.param.name); });
 
-// A spinner's rectangle in window pixels, from its chain of containers.
-struct Rect {
-    double left, top, right, bottom;
-};
-
-std::vector<Rect> window_rects() {
-    const auto& plan = wave::window_plan();
-    std::vector<Rect> rects;
-    for (const wave::Placement& at : plan) {
-        double x = at.left, y = at.top;
-        if (at.container >= 0) {
-            const auto c = static_cast<std::size_t>(at.container);
-            const double inset = plan[c].row->kind == wave::ControlKind::PictureBox ? 2 : 0;
-            x += rects[c].left + inset;
-            y += rects[c].top + inset;
-        }
-        rects.push_back({x, y, x + at.width, y + at.height});
-    }
-    return rects;
-}
-
 std::size_t plan_index(const std::string& name) {
     const auto& plan = wave::window_plan();
     for (std::size_t i = 0; i < plan.size(); ++i) {
@@ -179,19 +158,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SpinnerReach, NoArrowAreaCoversAnotherControlOrAnotherArrowArea) {
     const auto& plan = wave::window_plan();
-    const std::vector<Rect> rects = window_rects();
-    std::vector<std::pair<std::size_t, Rect>> areas;
+    std::vector<web::Box> rects;
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        rects.push_back(web::window_box(plan, i));
+    }
+    std::vector<std::pair<std::size_t, web::Box>> areas;
     for (std::size_t i = 0; i < plan.size(); ++i) {
         if (plan[i].row->kind != wave::ControlKind::SpinButton) {
             continue;
         }
         const web::Reach r = web::spinner_reach(plan, i);
-        const Rect& s = rects[i];
+        const web::Box& s = rects[i];
         const double middle = (s.top + s.bottom) / 2;
         areas.push_back({i, {s.left - r.left, s.top - r.top, s.right + r.right, middle}});
         areas.push_back({i, {s.left - r.left, middle, s.right + r.right, s.bottom + r.bottom}});
     }
-    const auto overlap = [](const Rect& a, const Rect& b) {
+    const auto overlap = [](const web::Box& a, const web::Box& b) {
         return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
     };
     for (const auto& [spinner, area] : areas) {
