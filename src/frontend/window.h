@@ -39,6 +39,17 @@ inline int device_pixels(double logical, double ratio) {
 // A picture box whose row names no colour of its own.
 inline constexpr Colour kPlotBack = 0xFFFFFF;
 
+// An edge two pixels deep: the outer ring's top and left sides, its bottom
+// and right, then the inner ring's.
+struct Edge {
+    Colour outer_top_left, outer_bottom_right, inner_top_left, inner_bottom_right;
+};
+// A picture box's, sunken.
+inline constexpr Edge kPlotEdge{0x808080, 0xFFFFFF, 0x404040, 0xC8D0D4};
+// A frame's, etched: a dark line with a light one inside it, as the desktop's
+// style draws it from its palette.
+inline constexpr Edge kFrameEdge{0x808080, 0xFFFFFF, 0xFFFFFF, 0x808080};
+
 // The window's outer size as the logic set it, remembered: the window manager
 // or the page owns the real frame. A front end moves the window in Left and Top.
 class RememberedWindow : public Window {

@@ -2,6 +2,7 @@
 #include "qt/picture_box_widget.h"
 
 #include "frontend/window.h"
+#include "qt/colour.h"
 
 #include <QFocusEvent>
 #include <QPaintEvent>
@@ -66,20 +67,18 @@ void PictureBoxWidget::paintEvent(QPaintEvent*) {
     // scale of 2 puts half of it on the plot's own pixels.
     const int w = width();
     const int h = height();
-    const QColor shadow(0x80, 0x80, 0x80);
-    const QColor dark(0x40, 0x40, 0x40);
-    const QColor light(0xD4, 0xD0, 0xC8);
-    p.fillRect(QRect(0, 0, w - 1, 1), shadow);
-    p.fillRect(QRect(0, 0, 1, h - 1), shadow);
-    p.fillRect(QRect(0, h - 1, w, 1), Qt::white);
-    p.fillRect(QRect(w - 1, 0, 1, h), Qt::white);
+    const wave::Edge& edge = wave::kPlotEdge;
+    p.fillRect(QRect(0, 0, w - 1, 1), to_qcolor(edge.outer_top_left));
+    p.fillRect(QRect(0, 0, 1, h - 1), to_qcolor(edge.outer_top_left));
+    p.fillRect(QRect(0, h - 1, w, 1), to_qcolor(edge.outer_bottom_right));
+    p.fillRect(QRect(w - 1, 0, 1, h), to_qcolor(edge.outer_bottom_right));
     // Keyboard focus recolours the inner ring: the drawing itself stays untouched.
     const bool ring = hasFocus() && keyboardFocus_;
     const QColor focus = palette().color(QPalette::Highlight);
-    p.fillRect(QRect(1, 1, w - 3, 1), ring ? focus : dark);
-    p.fillRect(QRect(1, 1, 1, h - 3), ring ? focus : dark);
-    p.fillRect(QRect(1, h - 2, w - 2, 1), ring ? focus : light);
-    p.fillRect(QRect(w - 2, 1, 1, h - 2), ring ? focus : light);
+    p.fillRect(QRect(1, 1, w - 3, 1), ring ? focus : to_qcolor(edge.inner_top_left));
+    p.fillRect(QRect(1, 1, 1, h - 3), ring ? focus : to_qcolor(edge.inner_top_left));
+    p.fillRect(QRect(1, h - 2, w - 2, 1), ring ? focus : to_qcolor(edge.inner_bottom_right));
+    p.fillRect(QRect(w - 2, 1, 1, h - 2), ring ? focus : to_qcolor(edge.inner_bottom_right));
 }
 
 void PictureBoxWidget::focusInEvent(QFocusEvent* event) {

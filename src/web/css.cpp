@@ -25,6 +25,14 @@ std::string css_colour(Colour colour) {
     return text.data();
 }
 
+std::string css_edge(const Edge& edge) {
+    // The first shadow lies on top: each ring's second side yields at the corners.
+    return "inset 1px 1px " + css_colour(edge.outer_top_left) + ",inset -1px -1px " +
+           css_colour(edge.outer_bottom_right) + ",inset 2px 2px " +
+           css_colour(edge.inner_top_left) + ",inset -2px -2px " +
+           css_colour(edge.inner_bottom_right);
+}
+
 std::string css_font(FontId font, double pixels) {
     if (font == FontId::NoFont) {
         return {};

@@ -222,7 +222,9 @@ std::string window_markup(Language language) {
 
 std::string window_style() {
     const std::vector<Placement>& plan = window_plan();
-    std::string css;
+    std::string css =
+        ".frame:not(.titled),.frame.titled::before{box-shadow:" + css_edge(kFrameEdge) +
+        "}\n.plot{box-shadow:" + css_edge(kPlotEdge) + "}\n";
     for (std::size_t i = 0; i < plan.size(); ++i) {
         const Placement& at = plan[i];
         const ControlRow& row = *at.row;

@@ -2,6 +2,7 @@
 #include "web/picture.h"
 
 #include "frontend/build_window.h"
+#include "web/css.h"
 #include "web/dom.h"
 #include "web/geometry.h"
 
@@ -48,17 +49,23 @@ public:
     }
 
     // Two one-pixel rings: outer top-left / bottom-right, then the inner pair.
-    void bevel(const Box& b, const char* outer_tl, const char* outer_br, const char* inner_tl,
-               const char* inner_br) {
+    void bevel(const Box& b, const std::string& outer_tl, const std::string& outer_br,
+               const std::string& inner_tl, const std::string& inner_br) {
         ring(b, outer_tl, outer_br);
         ring({b.left + 1, b.top + 1, b.width - 2, b.height - 2}, inner_tl, inner_br);
     }
 
-    void ring(const Box& b, const char* tl, const char* br) {
-        fill({b.left, b.top, b.width, 1}, tl);
-        fill({b.left, b.top, 1, b.height}, tl);
+    // As the page draws it: each ring's top-left sides over its bottom-right ones.
+    void bevel(const Box& b, const wave::Edge& edge) {
+        bevel(b, css_colour(edge.outer_top_left), css_colour(edge.outer_bottom_right),
+              css_colour(edge.inner_top_left), css_colour(edge.inner_bottom_right));
+    }
+
+    void ring(const Box& b, const std::string& tl, const std::string& br) {
         fill({b.left, b.top + b.height - 1, b.width, 1}, br);
         fill({b.left + b.width - 1, b.top, 1, b.height}, br);
+        fill({b.left, b.top, b.width, 1}, tl);
+        fill({b.left, b.top, 1, b.height}, tl);
     }
 
     // Text set in a line box of line_height, as the page's CSS sets it.
@@ -139,14 +146,12 @@ void paint(Painter& p, const val& e) {
     const Box b = p.box(e);
     const val style = browser_window().call<val>("getComputedStyle", e);
     const std::string background = style["backgroundColor"].as<std::string>();
-    if (background != "rgba(0, 0, 0, 0)" && !has_class(e, "titled")) {
+    if (background != "rgba(0, 0, 0, 0)") {
         p.fill(b, background);
     }
     if (has_class(e, "frame")) {
         const double top = has_class(e, "titled") ? 7 : 0;
-        p.bevel({b.left, b.top + top, b.width, b.height - top}, "#808080", "#808080", "#fff",
-                "#fff");
-        p.ring({b.left + 1, b.top + top + 1, b.width - 2, b.height - top - 2}, "#fff", "#808080");
+        p.bevel({b.left, b.top + top, b.width, b.height - top}, wave::kFrameEdge);
         const val caption = e.call<val>("querySelector", val(":scope > .caption"));
         if (!caption.isNull()) {
             const Box cb = p.box(caption);
@@ -163,9 +168,11 @@ void paint(Painter& p, const val& e) {
         const Box ib = p.box(input);
         const double cx = ib.left + ib.width / 2;
         const double cy = ib.top + ib.height / 2;
-        p.circle(cx, cy, ib.width / 2, "#000");
+        // Chromium's radio: grey when clear, the page's accent (black) when chosen.
+        const bool checked = input["checked"].as<bool>();
+        p.circle(cx, cy, ib.width / 2, checked ? "#000" : "#767676");
         p.circle(cx, cy, ib.width / 2 - 1, "#fff");
-        if (input["checked"].as<bool>()) {
+        if (checked) {
             p.circle(cx, cy, ib.width / 2 - 3, "#000");
         }
         const double x = ib.left + ib.width + 6;
@@ -181,7 +188,7 @@ void paint(Painter& p, const val& e) {
             p.arrow(ab, which[7] == 'u');
         }
     } else if (has_class(e, "plot")) {
-        p.bevel(b, "#808080", "#fff", "#404040", "#d4d0c8");
+        p.bevel(b, wave::kPlotEdge);
         const val canvas = e.call<val>("querySelector", val("canvas"));
         p.image(canvas, p.box(canvas));
     }

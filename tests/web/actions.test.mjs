@@ -149,41 +149,78 @@ test('the samples are saved as a CSV whose E is A+B+C+D and whose A is aÂ·cos(2Ï
   }
 });
 
+// The window as Ctrl+C puts it on the clipboard, decoded.
+async function copyPicture(page) {
+  await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+  // The clipboard is the browser's, shared by every page: no earlier picture may answer.
+  await page.evaluate(() => navigator.clipboard.writeText(''));
+  await page.keyboard.press('Control+C');
+  const png = await page.evaluate(async () => {
+    const deadline = Date.now() + 10000;
+    while (Date.now() < deadline) {
+      for (const item of await navigator.clipboard.read()) {
+        if (item.types.includes('image/png')) {
+          const bytes = new Uint8Array(await (await item.getType('image/png')).arrayBuffer());
+          return Array.from(bytes, (b) => String.fromCharCode(b)).join('');
+        }
+      }
+      await new Promise((r) => setTimeout(r, 100));
+    }
+    return null;
+  });
+  assert.ok(png, 'a PNG on the clipboard');
+  return web.decodePng(Buffer.from(png, 'latin1'));
+}
+
+test('the copied picture draws every frame as the screen shows it: its etched edge and all its background', async () => {
+  const { page, problems, close } = await site.ready({ viewport: { width: web.APP_WIDTH, height: web.APP_HEIGHT } });
+  try {
+    await page.evaluate(() => document.fonts.ready);
+    await web.control(page, 'Gr').focus();
+    const screen = web.decodePng(await page.screenshot());
+    const picture = await copyPicture(page);
+    const rects = web.tableRects();
+    const wrong = [];
+    for (const row of web.layoutRows().filter((r) => r.kind === 'Frame')) {
+      const { left, top, width, height } = rects.get(row.name);
+      // A titled frame's edge runs through its caption's line.
+      const edge = top + (row.caption ? 7 : 0);
+      const [right, bottom, middle] = [left + width - 1, top + height - 1, Math.round(top + height / 2)];
+      const points = [[left, edge], [right, edge], [left, bottom], [right, bottom], [right, middle],
+        [left + 1, edge + 1], [right - 1, edge + 1], [left + 1, bottom - 1], [right - 1, middle], [right - 2, top + 1]];
+      for (const [x, y] of points) {
+        const [want, got] = [web.rgbAt(screen, x, y), web.rgbAt(picture, x, y)];
+        if (want !== got) wrong.push(`${row.name} at (${x}, ${y}): ${web.hex(got)}, on screen ${web.hex(want)}`);
+      }
+    }
+    assert.deepEqual(wrong, []);
+    assert.deepEqual(problems, []);
+  } finally {
+    await close();
+  }
+});
+
 test('Ctrl+C puts the window on the clipboard as a PNG with the plots\' own pixels; Ctrl+P prints it with its link', async () => {
   const { page, problems, close } = await site.ready();
   try {
-    await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
     for (const step of ['SpinButton3(0)+', 'SpinButton3(0)+', 'SpinButton4(0)+', 'SpinButton4(0)+']) await web.press(page, step);
     await web.control(page, 'Gr').focus();
-    await page.keyboard.press('Control+C');
+    const picture = await copyPicture(page);
+    assert.ok(Math.abs(picture.width / picture.height - 460 / 466) < 0.01, `${picture.width}x${picture.height}`);
     // The picture against the canvases: A's plot (no label over it) at its place.
-    const found = await page.evaluate(async () => {
-      const deadline = Date.now() + 10000;
-      let blob = null;
-      while (!blob && Date.now() < deadline) {
-        for (const item of await navigator.clipboard.read()) {
-          if (item.types.includes('image/png')) blob = await item.getType('image/png');
-        }
-        if (!blob) await new Promise((r) => setTimeout(r, 100));
-      }
-      if (!blob) return null;
-      const bitmap = await createImageBitmap(blob);
-      const picture = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
-      picture.drawImage(bitmap, 0, 0);
-      const canvas = document.querySelector('[data-name="Grph(0)"] canvas');
+    const canvas = await web.readCanvas(page, 'Grph(0)');
+    const [x, y] = await web.control(page, 'Grph(0)').locator('canvas').evaluate((c, [width, height]) => {
       const app = document.getElementById('app').getBoundingClientRect();
-      const box = canvas.getBoundingClientRect();
-      const ratio = bitmap.width / 460;
-      const [x, y] = [Math.round((box.left - app.left) / app.width * 460 * ratio), Math.round((box.top - app.top) / app.height * 466 * ratio)];
-      const got = picture.getImageData(x, y, canvas.width, canvas.height).data;
-      const want = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-      let differ = 0;
-      for (let i = 0; i < want.length; i++) differ += got[i] !== want[i] ? 1 : 0;
-      return { width: bitmap.width, height: bitmap.height, differ };
-    });
-    assert.ok(found, 'a PNG on the clipboard');
-    assert.ok(Math.abs(found.width / found.height - 460 / 466) < 0.01, `${found.width}x${found.height}`);
-    assert.equal(found.differ, 0, 'A\'s plot copied pixel for pixel');
+      const box = c.getBoundingClientRect();
+      return [Math.round((box.left - app.left) / app.width * width), Math.round((box.top - app.top) / app.height * height)];
+    }, [picture.width, picture.height]);
+    let differ = 0;
+    for (let row = 0; row < canvas.height; row++) {
+      for (let i = 0; i < 4 * canvas.width; i++) {
+        differ += picture.data[4 * ((y + row) * picture.width + x) + i] !== canvas.data[4 * row * canvas.width + i] ? 1 : 0;
+      }
+    }
+    assert.equal(differ, 0, 'A\'s plot copied pixel for pixel');
 
     await page.evaluate(() => { window.printed = 0; window.print = () => { window.printed++; }; });
     await page.keyboard.press('Control+P');
