@@ -91,6 +91,15 @@ public:
         g_.call<void>("fillText", val(s), x, baseline, std::max(1.0, b.width));
     }
 
+    // A one-pixel line just inside the box, its corners rounded: a button's edge.
+    void outline(const Box& b, const char* colour, double radius) {
+        g_.set("strokeStyle", val(colour));
+        g_.set("lineWidth", 1);
+        g_.call<void>("beginPath");
+        g_.call<void>("roundRect", b.left + 0.5, b.top + 0.5, b.width - 1, b.height - 1, radius);
+        g_.call<void>("stroke");
+    }
+
     void arrow(const Box& b, bool up) {
         const double cx = b.left + b.width / 2;
         const double cy = b.top + b.height / 2;
@@ -178,7 +187,7 @@ void paint(Painter& p, const val& e) {
         const double x = ib.left + ib.width + 6;
         p.text(own_text(e), style, {x, b.top, b.left + b.width - x, b.height}, "left", b.height);
     } else if (has_class(e, "command")) {
-        p.bevel(b, "#fff", "#404040", "#fff", "#808080");
+        p.outline(b, "#767676", 2);
         p.text(own_text(e), style, b, "center", b.height);
     } else if (has_class(e, "spin")) {
         for (const char* which : {"button.up", "button.down"}) {

@@ -172,7 +172,7 @@ async function copyPicture(page) {
   return web.decodePng(Buffer.from(png, 'latin1'));
 }
 
-test('the copied picture draws every frame as the screen shows it: its etched edge and all its background', async () => {
+test('the copied picture draws every frame and RESET as the screen shows them: their edges and all their background', async () => {
   const { page, problems, close } = await site.ready({ viewport: { width: web.APP_WIDTH, height: web.APP_HEIGHT } });
   try {
     await page.evaluate(() => document.fonts.ready);
@@ -181,13 +181,17 @@ test('the copied picture draws every frame as the screen shows it: its etched ed
     const picture = await copyPicture(page);
     const rects = web.tableRects();
     const wrong = [];
-    for (const row of web.layoutRows().filter((r) => r.kind === 'Frame')) {
+    for (const row of web.layoutRows().filter((r) => ['Frame', 'CommandButton'].includes(r.kind))) {
       const { left, top, width, height } = rects.get(row.name);
       // A titled frame's edge runs through its caption's line.
-      const edge = top + (row.caption ? 7 : 0);
+      const edge = top + (row.kind === 'Frame' && row.caption ? 7 : 0);
       const [right, bottom, middle] = [left + width - 1, top + height - 1, Math.round(top + height / 2)];
-      const points = [[left, edge], [right, edge], [left, bottom], [right, bottom], [right, middle],
-        [left + 1, edge + 1], [right - 1, edge + 1], [left + 1, bottom - 1], [right - 1, middle], [right - 2, top + 1]];
+      const centre = Math.round(left + width / 2);
+      const points = row.kind === 'Frame'
+        ? [[left, edge], [right, edge], [left, bottom], [right, bottom], [right, middle],
+          [left + 1, edge + 1], [right - 1, edge + 1], [left + 1, bottom - 1], [right - 1, middle], [right - 2, top + 1]]
+        // A button's corners are rounded, and blended by whoever draws them.
+        : [[left, middle], [right, middle], [centre, top], [centre, bottom], [left + 1, middle], [right - 1, middle]];
       for (const [x, y] of points) {
         const [want, got] = [web.rgbAt(screen, x, y), web.rgbAt(picture, x, y)];
         if (want !== got) wrong.push(`${row.name} at (${x}, ${y}): ${web.hex(got)}, on screen ${web.hex(want)}`);
