@@ -2,7 +2,6 @@
 #pragma once
 
 #include "frontend/window.h"
-#include "ui/controls.h"
 #include "ui/layout.h"
 
 #include <string>

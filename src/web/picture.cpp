@@ -48,19 +48,14 @@ public:
         g_.call<void>("fillRect", b.left, b.top, b.width, b.height);
     }
 
-    // Two one-pixel rings: outer top-left / bottom-right, then the inner pair.
-    void bevel(const Box& b, const std::string& outer_tl, const std::string& outer_br,
-               const std::string& inner_tl, const std::string& inner_br) {
-        ring(b, outer_tl, outer_br);
-        ring({b.left + 1, b.top + 1, b.width - 2, b.height - 2}, inner_tl, inner_br);
-    }
-
-    // As the page draws it: each ring's top-left sides over its bottom-right ones.
+    // Two one-pixel rings, the outer then the inner, as the page's box shadows draw them.
     void bevel(const Box& b, const wave::Edge& edge) {
-        bevel(b, css_colour(edge.outer_top_left), css_colour(edge.outer_bottom_right),
-              css_colour(edge.inner_top_left), css_colour(edge.inner_bottom_right));
+        ring(b, css_colour(edge.outer_top_left), css_colour(edge.outer_bottom_right));
+        ring({b.left + 1, b.top + 1, b.width - 2, b.height - 2}, css_colour(edge.inner_top_left),
+             css_colour(edge.inner_bottom_right));
     }
 
+    // Its top-left sides over its bottom-right ones at the corners.
     void ring(const Box& b, const std::string& tl, const std::string& br) {
         fill({b.left, b.top + b.height - 1, b.width, 1}, br);
         fill({b.left + b.width - 1, b.top, 1, b.height}, br);
@@ -210,12 +205,11 @@ val window_picture(const val& app) {
     const val style = browser_window().call<val>("getComputedStyle", app);
     p.fill({0, 0, wave::kClientWidth, wave::kClientHeight},
            style["backgroundColor"].as<std::string>());
-    // In the order the page stacks them: the plan's, a container before what it holds.
+    // In the order the page stacks them: the plan's, a container before what
+    // it holds. The app box has them in tab order.
+    const val elements = app["children"];
     for (const wave::Placement& at : wave::window_plan()) {
-        const val e = app.call<val>("querySelector", val("[data-name=\"" + at.name + "\"]"));
-        if (!e.isNull()) {
-            paint(p, e);
-        }
+        paint(p, elements[at.row->tab]);
     }
     return p.canvas;
 }
