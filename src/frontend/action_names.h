@@ -27,11 +27,6 @@ struct ActionName {
 // In the menu's order.
 std::span<const ActionName> action_names();
 
-// A touch held this long without wandering further opens the menu, except on
-// a spinner's arrows, which take it as a held press.
-inline constexpr int kMenuTouchMs = 500;
-inline constexpr double kMenuTouchSlop = 10; // logical pixels
-
 const ActionName& action_name(Action action);
 
 // The one message a machine without a sound device gets when sound is asked for.

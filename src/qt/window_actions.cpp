@@ -20,7 +20,6 @@
 #include <QGuiApplication>
 #include <QInputDevice>
 #include <QKeySequence>
-#include <QLineF>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -47,7 +46,9 @@ QString text_of(std::string_view s) {
 } // namespace
 
 WindowActions::WindowActions(MainWindow& window, Language language)
-    : QObject(&window), window_(window), language_(language) {
+    : QObject(&window), window_(window), language_(language),
+      touchTimer_(real_hold_time().timer([this] { longTouch_.expired(); })),
+      longTouch_(*touchTimer_, [this](double x, double y) { openMenu(QPointF(x, y).toPoint()); }) {
     chooseCsvPath = [this](const QString& suggested) {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         return QFileDialog::getSaveFileName(
@@ -80,9 +81,6 @@ WindowActions::WindowActions(MainWindow& window, Language language)
     });
     // A held touch reaches the control under the finger, not the window.
     qApp->installEventFilter(this);
-    menuTouch_.setSingleShot(true);
-    menuTouch_.setInterval(kMenuTouchMs);
-    connect(&menuTouch_, &QTimer::timeout, this, [this] { openMenu(touchedAt_); });
 }
 
 WindowActions::~WindowActions() = default;
@@ -250,22 +248,22 @@ void WindowActions::watchTouch(QObject* watched, QEvent* event) {
         mouse->device()->type() != QInputDevice::DeviceType::TouchScreen) {
         return;
     }
-    const QPoint at = mouse->globalPosition().toPoint();
+    // Qt makes mouse events of the first touch point only.
+    constexpr int kFinger = 0;
+    const QPointF at = mouse->globalPosition();
     if (type == QEvent::MouseButtonPress) {
         const bool on_arrows = qobject_cast<SpinButton*>(widget) != nullptr ||
                                qobject_cast<SpinButton*>(widget->parentWidget()) != nullptr;
         if (!on_arrows) {
-            touchedAt_ = at;
-            menuTouch_.start();
+            longTouch_.down(kFinger, at.x(), at.y());
         }
-    } else if (type == QEvent::MouseButtonRelease ||
-               QLineF(at, touchedAt_).length() > kMenuTouchSlop) {
-        menuTouch_.stop();
+    } else if (type == QEvent::MouseMove) {
+        longTouch_.move(kFinger, at.x(), at.y());
+    } else {
+        longTouch_.up(kFinger);
     }
 }
 
-// The sound asks the window itself whether it is on the screen: hiding,
-// closing and minimising come to it alike.
 bool WindowActions::eventFilter(QObject* watched, QEvent* event) {
     watchTouch(watched, event);
     return QObject::eventFilter(watched, event);

@@ -3,13 +3,14 @@
 
 #include "frontend/action_names.h"
 #include "frontend/language.h"
+#include "frontend/long_touch.h"
 
 #include <QObject>
 #include <QPoint>
 #include <QString>
-#include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <string_view>
 
 class QAction;
@@ -60,8 +61,8 @@ private:
     wave::Language language_;
     std::vector<std::pair<wave::Action, QAction*>> actions_;
     SoundOutput* sound_ = nullptr;
-    QTimer menuTouch_;
-    QPoint touchedAt_;
+    std::unique_ptr<wave::Timer> touchTimer_;
+    wave::LongTouch longTouch_;
 };
 
 } // namespace desktop

@@ -10,7 +10,6 @@
 #include <emscripten/bind.h>
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 namespace web {
@@ -55,10 +54,11 @@ bool clipboard_has(const char* method) {
 Actions::Actions(Form1& form, const FormControls& controls, val app)
     : form_(form), app_(std::move(app)), language_(browser_language()), address_(form, controls),
       sound_(form.settings, [this] { say(no_sound_device(language_)); }),
-      message_timer_([this] { message_.set("hidden", true); }), long_press_([this] {
-          press_pointer_ = -1;
+      message_timer_([this] { message_.set("hidden", true); }),
+      touch_timer_([this] { long_touch_.expired(); }),
+      long_touch_(touch_timer_, [this](double x, double y) {
           swallow_click_ = true;
-          open_menu(press_x_, press_y_);
+          open_menu(x, y);
       }) {}
 
 void Actions::watch_long_press() {
@@ -69,24 +69,15 @@ void Actions::watch_long_press() {
             !e["target"].call<val>("closest", val(".spin")).isNull()) {
             return;
         }
-        press_pointer_ = e["pointerId"].as<int>();
-        press_x_ = e["clientX"].as<double>();
-        press_y_ = e["clientY"].as<double>();
-        long_press_.start(kMenuTouchMs);
+        long_touch_.down(e["pointerId"].as<int>(), e["clientX"].as<double>(),
+                         e["clientY"].as<double>());
     });
-    const auto end = [this](const val& e) {
-        if (e["pointerId"].as<int>() == press_pointer_) {
-            long_press_.stop();
-            press_pointer_ = -1;
-        }
-    };
+    const auto end = [this](const val& e) { long_touch_.up(e["pointerId"].as<int>()); };
     listen(app_, "pointerup", end);
     listen(app_, "pointercancel", end);
-    listen(app_, "pointermove", [this, end](const val& e) {
-        if (std::hypot(e["clientX"].as<double>() - press_x_, e["clientY"].as<double>() - press_y_) >
-            kMenuTouchSlop) {
-            end(e);
-        }
+    listen(app_, "pointermove", [this](const val& e) {
+        long_touch_.move(e["pointerId"].as<int>(), e["clientX"].as<double>(),
+                         e["clientY"].as<double>());
     });
     val capture = val::object();
     capture.set("capture", true);
@@ -437,7 +428,7 @@ void Actions::say(std::string_view message) {
     message_.set("textContent", std::string(message));
     set_attribute(message_, "lang", language_ == Language::English ? "en" : "ja");
     message_.set("hidden", false);
-    message_timer_.start(6000);
+    message_timer_.start(6'000'000);
 }
 
 } // namespace web

@@ -3,6 +3,7 @@
 
 #include "form/form1.h"
 #include "frontend/action_names.h"
+#include "frontend/long_touch.h"
 #include "web/address.h"
 #include "web/events.h"
 #include "web/sound.h"
@@ -56,9 +57,8 @@ private:
     emscripten::val message_ = emscripten::val::undefined();
     Timer message_timer_;
     // A touch held still opens the menu, where the browser does not.
-    Timer long_press_;
-    int press_pointer_ = -1;
-    double press_x_ = 0, press_y_ = 0;
+    Timer touch_timer_;
+    wave::LongTouch long_touch_;
     bool swallow_click_ = false;                         // the click that ends a long press
     emscripten::val download_ = emscripten::val::null(); // the last CSV's object URL
     // A printed sheet names its set-up in its top margin.

@@ -11,7 +11,7 @@ using namespace wave;
 
 namespace {
 
-constexpr double kWriteSpacingMs = 250;
+constexpr Micros kWriteSpacing = 250'000;
 
 } // namespace
 
@@ -61,7 +61,7 @@ void Address::follow() {
     const std::string text = setup_text(form_.settings);
     if (text != written_) {
         write(text);
-        spacing_.start(kWriteSpacingMs);
+        spacing_.start(kWriteSpacing);
     }
 }
 

@@ -68,9 +68,9 @@ Timer::~Timer() {
     stop();
 }
 
-void Timer::start(double milliseconds) {
+void Timer::start(wave::Micros delay) {
     stop();
-    id_ = emscripten_set_timeout(&Timer::expired, milliseconds, this);
+    id_ = emscripten_set_timeout(&Timer::expired, static_cast<double>(delay) / 1000, this);
 }
 
 void Timer::stop() {

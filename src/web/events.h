@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "frontend/hold_to_repeat.h"
+
 #include <emscripten/val.h>
 
 #include <functional>
@@ -23,15 +25,16 @@ void listen(const emscripten::val& target, const char* type, EventHandler handle
 
 void after_each_event(std::function<void()> hook);
 
-// One pending call at a time; starting again replaces it.
-class Timer {
+// The core's timer on the page's: one pending call at a time, and starting
+// again replaces it.
+class Timer : public wave::Timer {
 public:
     explicit Timer(std::function<void()> action);
-    ~Timer();
+    ~Timer() override;
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
-    void start(double milliseconds);
+    void start(wave::Micros delay) override;
     void stop();
     bool running() const { return id_ != 0; }
 

@@ -26,10 +26,6 @@ int pointer_of(const val& event) {
 
 } // namespace
 
-void Spinner::HoldTimer::start(wave::Micros delay) {
-    timer_.start(static_cast<double>(delay) / 1000);
-}
-
 Spinner::Spinner(val element, std::function<void()> up, std::function<void()> down)
     : element_(std::move(element)),
       up_button_(element_.call<val>("querySelector", val("button.up"))),

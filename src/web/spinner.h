@@ -21,15 +21,6 @@ public:
     Spinner& operator=(const Spinner&) = delete;
 
 private:
-    class HoldTimer : public wave::Timer {
-    public:
-        explicit HoldTimer(std::function<void()> expired) : timer_(std::move(expired)) {}
-        void start(wave::Micros delay) override;
-
-    private:
-        web::Timer timer_;
-    };
-
     void press(wave::SpinArrow arrow, const emscripten::val& event);
     void step(wave::SpinArrow arrow) const;
     bool still_held(wave::SpinArrow arrow) const;
@@ -43,7 +34,7 @@ private:
     emscripten::val down_button_;
     std::function<void()> up_;
     std::function<void()> down_;
-    HoldTimer timer_;
+    Timer timer_;
     wave::HoldToRepeat hold_;
     int pointer_ = -1;     // the pointer of the latest hold
     double pointer_x_ = 0; // where it was last seen, in the viewport

@@ -184,12 +184,12 @@ TEST(WindowActions, ATouchHeldOffTheArrowsOpensTheMenu) {
     const QPoint plot = centre_of("Gr");
     QTest::touchEvent(shown.window.get(), finger).press(0, plot);
     QTest::touchEvent(shown.window.get(), finger).release(0, plot);
-    QTest::qWait(kMenuTouchMs + 300);
+    QTest::qWait(LongTouch::kHold / 1000 + 300);
     EXPECT_FALSE(menu_open()) << "after a tap";
 
     const QPoint arrow = centre_of("SpinButton4(2)") - QPoint(0, 4);
     QTest::touchEvent(shown.window.get(), finger).press(0, arrow);
-    QTest::qWait(kMenuTouchMs + 300);
+    QTest::qWait(LongTouch::kHold / 1000 + 300);
     EXPECT_FALSE(menu_open()) << "on the arrows";
     QTest::touchEvent(shown.window.get(), finger).release(0, arrow);
 
