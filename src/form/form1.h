@@ -20,6 +20,8 @@ struct FormControls {
     Label* value_t = nullptr;
     std::array<OptionButton*, 4> switch_c{};
     std::array<OptionButton*, 4> switch_s{};
+    // Option1..Option8: the logic only hears their clicks; a set-up selects them.
+    std::array<OptionButton*, 8> step_options{};
     Window* window = nullptr;
     Screen* screen = nullptr;
 };

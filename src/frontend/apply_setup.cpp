@@ -4,6 +4,24 @@
 
 namespace wave {
 
+namespace {
+
+// Option1..Option4 choose step_f, Option5..Option8 step_a, each 1, 0.5, 0.2, 0.1.
+std::size_t option_for(std::int16_t step) {
+    switch (step) {
+    case 5:
+        return 1;
+    case 2:
+        return 2;
+    case 1:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
 void apply_setup(Form1& form, const FormControls& controls, const WaveSettings& s) {
     form.settings = s;
     for (std::size_t k = 0; k < 4; ++k) {
@@ -12,6 +30,9 @@ void apply_setup(Form1& form, const FormControls& controls, const WaveSettings& 
         controls.Labelb.at(k)->Caption(number_text(s.freq.at(k) / 10.0f));
         (s.is_cos.at(k) != 0 ? controls.switch_c : controls.switch_s).at(k)->Value(true);
     }
+    // Selected without a click: the record has the steps already.
+    controls.step_options.at(option_for(s.step_f))->Value(true);
+    controls.step_options.at(4 + option_for(s.step_a))->Value(true);
     // The span's own handler writes the time labels, sets every scale and
     // redraws every plot: it is given the last press onto the span.
     if (s.span_t > 1.0f) {
@@ -21,23 +42,6 @@ void apply_setup(Form1& form, const FormControls& controls, const WaveSettings& 
         form.settings.span_t = 2.0f;
         form.SpinButton1_SpinDown();
     }
-}
-
-std::array<std::string_view, 2> step_options(const WaveSettings& s) {
-    auto pick = [](std::int16_t step, std::array<std::string_view, 4> names) {
-        switch (step) {
-        case 5:
-            return names[1];
-        case 2:
-            return names[2];
-        case 1:
-            return names[3];
-        default:
-            return names[0];
-        }
-    };
-    return {pick(s.step_a, {"Option5", "Option6", "Option7", "Option8"}),
-            pick(s.step_f, {"Option1", "Option2", "Option3", "Option4"})};
 }
 
 } // namespace wave

@@ -96,6 +96,8 @@ void lend(FormControls& c, const ControlRef& ref, PictureBox* picture, Label* la
         lend_member(c.switch_c, ref.index, option);
     } else if (name == "switch_s" && option != nullptr) {
         lend_member(c.switch_s, ref.index, option);
+    } else if (name.starts_with("Option") && name.size() == 7 && option != nullptr) {
+        lend_member(c.step_options, name.back() - '1', option);
     }
 }
 
@@ -104,7 +106,8 @@ void check_lent(const FormControls& c) {
         return std::find(members.begin(), members.end(), nullptr) != members.end();
     };
     if (missing(c.Grph) || c.Gr == nullptr || missing(c.Labela) || missing(c.Labelb) ||
-        c.labelt == nullptr || c.value_t == nullptr || missing(c.switch_c) || missing(c.switch_s)) {
+        c.labelt == nullptr || c.value_t == nullptr || missing(c.switch_c) || missing(c.switch_s) ||
+        missing(c.step_options)) {
         throw std::logic_error("a control the window's logic reaches was not built");
     }
 }

@@ -7,7 +7,6 @@
 #include "frontend/setup_text.h"
 #include "qt/language.h"
 #include "qt/main_window.h"
-#include "qt/option_button_widget.h"
 #include "qt/sound_output.h"
 #include "qt/spin_button.h"
 
@@ -125,11 +124,6 @@ void WindowActions::applySetup(std::string_view text) {
     Form1& form = window_.form();
     const WaveSettings s = read_setup(text, form.settings);
     apply_setup(form, window_.controls(), s);
-    for (std::string_view name : step_options(s)) {
-        if (auto* option = window_.findChild<OptionButtonWidget*>(text_of(name))) {
-            option->Value(true);
-        }
-    }
     window_.present();
 }
 

@@ -44,14 +44,6 @@ void Address::open() {
 void Address::apply(std::string_view text) {
     const WaveSettings s = read_setup(text, form_.settings);
     apply_setup(form_, controls_, s);
-    // Set without a change event: the record has the steps already.
-    for (const std::string_view option : step_options(s)) {
-        val input = document().call<val>("querySelector",
-                                         val("[data-name=\"" + std::string(option) + "\"] input"));
-        if (!input.isNull()) {
-            input.set("checked", true);
-        }
-    }
 }
 
 void Address::follow() {

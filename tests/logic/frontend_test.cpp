@@ -146,6 +146,9 @@ public:
         if (ref.name == "switch_s") {
             return &form_.switch_s.at(static_cast<std::size_t>(ref.index));
         }
+        if (ref.name.starts_with("Option")) {
+            return &form_.step_options.at(static_cast<std::size_t>(ref.name.back() - '1'));
+        }
         return nullptr;
     }
     void chain_focus(const std::vector<int>& order) override { focus = order; }
@@ -177,6 +180,7 @@ TEST(BuildWindow, MakesEachControlInItsContainerAndLendsTheLogicsControls) {
     EXPECT_EQ(lent.Labelb[1], &recorded.Labelb[1]);
     EXPECT_EQ(lent.labelt, &recorded.labelt);
     EXPECT_EQ(lent.switch_s[0], &recorded.switch_s[0]);
+    EXPECT_EQ(lent.step_options[6], &recorded.step_options[6]);
 }
 
 TEST(BuildWindow, RefusesAWindowMissingAControlTheLogicReaches) {

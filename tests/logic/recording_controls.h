@@ -129,6 +129,14 @@ struct RecordedForm {
         {{log, "switch_c(0)"}, {log, "switch_c(1)"}, {log, "switch_c(2)"}, {log, "switch_c(3)"}}};
     std::array<RecordingOption, 4> switch_s{
         {{log, "switch_s(0)"}, {log, "switch_s(1)"}, {log, "switch_s(2)"}, {log, "switch_s(3)"}}};
+    std::array<RecordingOption, 8> step_options{{{log, "Option1"},
+                                                 {log, "Option2"},
+                                                 {log, "Option3"},
+                                                 {log, "Option4"},
+                                                 {log, "Option5"},
+                                                 {log, "Option6"},
+                                                 {log, "Option7"},
+                                                 {log, "Option8"}}};
     RecordingWindow window{log};
     FixedScreen screen;
     Form1 form{controls()};
@@ -151,7 +159,6 @@ struct RecordedForm {
         return out;
     }
 
-private:
     FormControls controls() {
         FormControls c;
         for (std::size_t i = 0; i < 4; ++i) {
@@ -160,6 +167,9 @@ private:
             c.Labelb[i] = &Labelb[i];
             c.switch_c[i] = &switch_c[i];
             c.switch_s[i] = &switch_s[i];
+        }
+        for (std::size_t i = 0; i < step_options.size(); ++i) {
+            c.step_options[i] = &step_options[i];
         }
         c.Gr = &Gr;
         c.labelt = &labelt;
