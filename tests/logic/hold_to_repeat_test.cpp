@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "frontend/hold_to_repeat.h"
+#include "logic/fake_time.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 
 namespace {
 
+using wave::FakeTime;
 using wave::HoldEnd;
 using wave::HoldToRepeat;
 using wave::Micros;
@@ -19,30 +21,6 @@ using wave::SpinArrow;
 Micros ms(double m) {
     return std::llround(m * 1000);
 }
-
-// A clock that moves only when told, and a timer that runs out on it.
-class FakeTime : public wave::Clock, public wave::Timer {
-public:
-    Micros now() const override { return now_; }
-    void start(Micros delay) override {
-        due_ = now_ + delay;
-        ++starts;
-    }
-    // Runs every expiry up to `to`, each at its own time.
-    void run_until(Micros to, HoldToRepeat& hold) {
-        while (due_ && *due_ <= to) {
-            now_ = *due_;
-            due_.reset();
-            hold.expired();
-        }
-        now_ = to;
-    }
-    int starts = 0;
-
-private:
-    Micros now_ = 0;
-    std::optional<Micros> due_;
-};
 
 // What a spinner's front end would see, one line each: "450 up", "460 end Released".
 class Recorder {

@@ -1,35 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "frontend/long_touch.h"
+#include "logic/fake_time.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
 
+using wave::FakeTime;
 using wave::LongTouch;
 using wave::Micros;
-
-// A timer on a clock that moves only when told.
-class FakeTimer : public wave::Timer {
-public:
-    void start(Micros delay) override { due_ = now_ + delay; }
-    void run_until(Micros to, LongTouch& touch) {
-        while (due_ && *due_ <= to) {
-            now_ = *due_;
-            due_.reset();
-            touch.expired();
-        }
-        now_ = to;
-    }
-
-private:
-    Micros now_ = 0;
-    std::optional<Micros> due_;
-};
 
 // At a time in ms: a touch goes down, moves, or comes up; x and y in pixels.
 struct Step {
@@ -53,21 +36,14 @@ void PrintTo(const Case& c, std::ostream* out) {
 class LongTouchCases : public testing::TestWithParam<Case> {};
 
 TEST_P(LongTouchCases, OpensTheMenuOnlyForATouchHeldStill) {
-    FakeTimer timer;
-    Micros now = 0;
+    FakeTime timer;
     std::vector<std::string> opened;
     LongTouch touch(timer, [&](double x, double y) {
-        opened.push_back("at " + std::to_string(now / 1000) + ": " +
+        opened.push_back("at " + std::to_string(timer.now() / 1000) + ": " +
                          std::to_string(static_cast<int>(x)) + "," +
                          std::to_string(static_cast<int>(y)));
     });
-    const auto run_to = [&](int ms) {
-        // Expiries report the time they ran at.
-        while (now < ms * 1000) {
-            now += 1000;
-            timer.run_until(now, touch);
-        }
-    };
+    const auto run_to = [&](int ms) { timer.run_until(Micros{ms} * 1000, touch); };
     for (const Step& s : GetParam().steps) {
         run_to(s.ms);
         if (s.what == 'd') {
