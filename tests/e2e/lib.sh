@@ -39,29 +39,29 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
+# The server picks a free display number itself (-displayfd) and names it once
+# it takes connections: two suites starting servers at the same moment cannot
+# end up sharing one, as they could when each tried numbers in turn.
 start_xvfb() {
-  local n pid
-  for n in $(seq 90 130); do
-    # A lock or socket means someone else's server, running or crashed.
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    # -noreset: otherwise the server resets as xdpyinfo below leaves, just
-    # when the program under test connects.
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_WORK/xvfb-$n.log" 2>&1 &
-    pid=$!
-    for _ in $(seq 50); do
-      kill -0 "$pid" 2>/dev/null || break
-      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
-        E2E_PIDS+=("$pid")
-        export DISPLAY=":$n"
-        return 0
-      fi
-      sleep 0.1
-    done
-    # Lost a race for this number, or the server would not start: next one.
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
+  local pid n _
+  # -noreset: otherwise the server resets whenever its last client leaves,
+  # between one tool and the next.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+    3>"$E2E_WORK/display" >"$E2E_WORK/xvfb.log" 2>&1 &
+  pid=$!
+  for _ in $(seq 100); do
+    # A whole line: the number, written once the server takes connections.
+    if read -r n <"$E2E_WORK/display" && [ -n "$n" ]; then
+      E2E_PIDS+=("$pid")
+      export DISPLAY=":$n"
+      return 0
+    fi
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
   done
-  echo "no free display for Xvfb in :90..:130" >&2
+  kill "$pid" 2>/dev/null || true
+  echo "Xvfb did not start:" >&2
+  cat "$E2E_WORK/xvfb.log" >&2
   return 1
 }
 
