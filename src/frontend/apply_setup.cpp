@@ -1,23 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "frontend/apply_setup.h"
+#include "frontend/setup_text.h"
 #include "ui/number_text.h"
+
+#include <algorithm>
 
 namespace wave {
 
 namespace {
 
-// Option1..Option4 choose step_f, Option5..Option8 step_a, each 1, 0.5, 0.2, 0.1.
+// A step's option among its four: the first for a step no option offers.
 std::size_t option_for(std::int16_t step) {
-    switch (step) {
-    case 5:
-        return 1;
-    case 2:
-        return 2;
-    case 1:
-        return 3;
-    default:
-        return 0;
-    }
+    const auto* at = std::find(kSteps.begin(), kSteps.end(), step);
+    return at == kSteps.end() ? 0 : static_cast<std::size_t>(at - kSteps.begin());
 }
 
 } // namespace
@@ -32,7 +27,7 @@ void apply_setup(Form1& form, const FormControls& controls, const WaveSettings& 
     }
     // Selected without a click: the record has the steps already.
     controls.step_options.at(option_for(s.step_f))->Value(true);
-    controls.step_options.at(4 + option_for(s.step_a))->Value(true);
+    controls.step_options.at(kSteps.size() + option_for(s.step_a))->Value(true);
     // The span's own handler writes the time labels, sets every scale and
     // redraws every plot: it is given the last press onto the span.
     if (s.span_t > 1.0f) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "frontend/hold_to_repeat.h"
 
-#include <chrono>
 #include <utility>
 
 namespace wave {
@@ -12,21 +11,7 @@ namespace {
 // clock; waiting again for a fraction of a millisecond would only add a timer.
 constexpr Micros kEarlyEnough = 1'000;
 
-class SteadyClock : public Clock {
-public:
-    Micros now() const override {
-        return std::chrono::duration_cast<std::chrono::microseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
-};
-
 } // namespace
-
-const Clock& steady_clock() {
-    static const SteadyClock clock;
-    return clock;
-}
 
 HoldToRepeat::HoldToRepeat(const Clock& clock, Timer& timer, Actions actions)
     : clock_(clock), timer_(timer), actions_(std::move(actions)) {}

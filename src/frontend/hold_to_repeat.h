@@ -1,32 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstdint>
+#include "frontend/clock.h"
+
 #include <functional>
 #include <optional>
 
 namespace wave {
-
-// Microseconds on a front end's clock.
-using Micros = std::int64_t;
-
-// A clock that never goes back.
-class Clock {
-public:
-    virtual ~Clock() = default;
-    virtual Micros now() const = 0;
-};
-
-// The machine's monotonic clock; in a browser, the page's performance.now().
-const Clock& steady_clock();
-
-// One pending expiry at a time: starting again replaces it. When it runs out
-// the front end calls whoever started it (HoldToRepeat::expired).
-class Timer {
-public:
-    virtual ~Timer() = default;
-    virtual void start(Micros delay) = 0;
-};
 
 enum class SpinArrow { Up, Down };
 

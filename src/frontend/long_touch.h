@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "frontend/hold_to_repeat.h"
+#include "frontend/clock.h"
 
 #include <functional>
 #include <optional>

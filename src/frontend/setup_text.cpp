@@ -12,7 +12,6 @@ namespace wave {
 namespace {
 
 constexpr std::array<char, 4> kLetters{'A', 'B', 'C', 'D'};
-constexpr std::array<std::int16_t, 4> kSteps{10, 5, 2, 1};
 constexpr std::int16_t kStartStep = 10;
 // The largest step minus one: an up press below the limit always takes its step.
 constexpr std::int16_t kOvershoot = 9;

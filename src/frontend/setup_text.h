@@ -3,6 +3,7 @@
 
 #include "form/wave_settings.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -23,6 +24,10 @@ namespace wave {
 // Numbers are plain decimals with '.'. A part left out keeps its start value
 // (a wave 0cos0, t=1, both steps 1); only t is always written, so the text is
 // never empty.
+
+// The steps an arrow can take, in tenths, in the order of their options:
+// Option1..Option4 for step_f, Option5..Option8 for step_a.
+inline constexpr std::array<std::int16_t, 4> kSteps{10, 5, 2, 1};
 
 // Only the parts that differ from the start values, and t.
 std::string setup_text(const WaveSettings& s);

@@ -2,9 +2,9 @@
 #include "web/picture.h"
 
 #include "frontend/build_window.h"
+#include "frontend/window.h"
 #include "web/css.h"
 #include "web/dom.h"
-#include "web/geometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +16,7 @@ using emscripten::val;
 
 namespace {
 
-struct Box {
+struct Rect {
     double left, top, width, height;
 };
 
@@ -37,26 +37,26 @@ public:
         g_.set("imageSmoothingEnabled", false);
     }
 
-    Box box(const val& element) const {
+    Rect box(const val& element) const {
         const val r = element.call<val>("getBoundingClientRect");
         return {(r["left"].as<double>() - left_) / scale_, (r["top"].as<double>() - top_) / scale_,
                 r["width"].as<double>() / scale_, r["height"].as<double>() / scale_};
     }
 
-    void fill(const Box& b, const std::string& colour) {
+    void fill(const Rect& b, const std::string& colour) {
         g_.set("fillStyle", colour);
         g_.call<void>("fillRect", b.left, b.top, b.width, b.height);
     }
 
     // Two one-pixel rings, the outer then the inner, as the page's box shadows draw them.
-    void bevel(const Box& b, const wave::Edge& edge) {
+    void bevel(const Rect& b, const wave::Edge& edge) {
         ring(b, css_colour(edge.outer_top_left), css_colour(edge.outer_bottom_right));
         ring({b.left + 1, b.top + 1, b.width - 2, b.height - 2}, css_colour(edge.inner_top_left),
              css_colour(edge.inner_bottom_right));
     }
 
     // Its top-left sides over its bottom-right ones at the corners.
-    void ring(const Box& b, const std::string& tl, const std::string& br) {
+    void ring(const Rect& b, const std::string& tl, const std::string& br) {
         fill({b.left, b.top + b.height - 1, b.width, 1}, br);
         fill({b.left + b.width - 1, b.top, 1, b.height}, br);
         fill({b.left, b.top, b.width, 1}, tl);
@@ -64,7 +64,7 @@ public:
     }
 
     // Text set in a line box of line_height, as the page's CSS sets it.
-    void text(const std::string& s, const val& style, const Box& b, const std::string& align,
+    void text(const std::string& s, const val& style, const Rect& b, const std::string& align,
               double line_height) {
         if (s.empty()) {
             return;
@@ -87,7 +87,7 @@ public:
     }
 
     // A one-pixel line just inside the box, its corners rounded: a button's edge.
-    void outline(const Box& b, const char* colour, double radius) {
+    void outline(const Rect& b, const char* colour, double radius) {
         g_.set("strokeStyle", val(colour));
         g_.set("lineWidth", 1);
         g_.call<void>("beginPath");
@@ -95,7 +95,7 @@ public:
         g_.call<void>("stroke");
     }
 
-    void arrow(const Box& b, bool up) {
+    void arrow(const Rect& b, bool up) {
         const double cx = b.left + b.width / 2;
         const double cy = b.top + b.height / 2;
         g_.set("fillStyle", val("#595959"));
@@ -114,7 +114,7 @@ public:
     }
 
     // One for one on whole pixels: the plots are drawn at this resolution already.
-    void image(const val& source, const Box& b) {
+    void image(const val& source, const Rect& b) {
         g_.call<void>("save");
         g_.call<void>("setTransform", 1, 0, 0, 1, 0, 0);
         g_.call<void>("drawImage", source, std::round(b.left * ratio_), std::round(b.top * ratio_));
@@ -147,7 +147,7 @@ bool has_class(const val& element, const char* name) {
 }
 
 void paint(Painter& p, const val& e) {
-    const Box b = p.box(e);
+    const Rect b = p.box(e);
     const val style = browser_window().call<val>("getComputedStyle", e);
     const std::string background = style["backgroundColor"].as<std::string>();
     if (background != "rgba(0, 0, 0, 0)") {
@@ -158,7 +158,7 @@ void paint(Painter& p, const val& e) {
         p.bevel({b.left, b.top + top, b.width, b.height - top}, wave::kFrameEdge);
         const val caption = e.call<val>("querySelector", val(":scope > .caption"));
         if (!caption.isNull()) {
-            const Box cb = p.box(caption);
+            const Rect cb = p.box(caption);
             p.fill(cb, background);
             const val cs = browser_window().call<val>("getComputedStyle", caption);
             p.text(caption["textContent"].as<std::string>(), cs,
@@ -169,7 +169,7 @@ void paint(Painter& p, const val& e) {
                15);
     } else if (has_class(e, "option")) {
         const val input = e.call<val>("querySelector", val("input"));
-        const Box ib = p.box(input);
+        const Rect ib = p.box(input);
         const double cx = ib.left + ib.width / 2;
         const double cy = ib.top + ib.height / 2;
         // Chromium's radio: grey when clear, the page's accent (black) when chosen.
@@ -186,7 +186,7 @@ void paint(Painter& p, const val& e) {
         p.text(own_text(e), style, b, "center", b.height);
     } else if (has_class(e, "spin")) {
         for (const char* which : {"button.up", "button.down"}) {
-            const Box ab = p.box(e.call<val>("querySelector", val(which)));
+            const Rect ab = p.box(e.call<val>("querySelector", val(which)));
             p.fill(ab, "#efefef");
             p.ring(ab, "#fff", "#9f9f9f");
             p.arrow(ab, which[7] == 'u');
